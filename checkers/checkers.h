@@ -1,0 +1,83 @@
+#pragma once
+
+#include "shell/game.h"
+
+#include <stack>
+
+// One checkers step or jump as it is taken back; movedPiece is the code before any crowning.
+struct checker_undo {
+    checker_undo(int fromColumn, int fromRow, int toColumn, int toRow, bool p1ToMove,
+        int capturedPiece, int movedPiece);
+
+    int fromColumn;
+    int fromRow;
+    int toColumn;
+    int toRow;
+    int capturedPiece;
+    int movedPiece;
+    bool p1ToMove;
+};
+
+// Piece codes: 0 empty, 1 man and 3 king of the bottom player (P1), 2 man and 4 king of the top
+// player (P2). Pieces stand only on squares whose column+row is odd.
+class checkers : public game {
+public:
+    explicit checkers(bool p1First);
+    ~checkers() override;
+
+    void mousedown(int x, int y) override;
+    void mouseup(float x, float y) override;
+    void mousemove(float x, float y) override;
+    void undo() override;
+    bool gameover() const override;
+    void draw(bool selectionMode) override;
+    void printInformation() override;
+    void changeBoard(int scheme) override;
+    void changeColor(bool bottomPlayer, int colour) override;
+
+    // Draws one piece centred on (x, y), under a selection name unless it is -1.
+    void drawchecker(float x, float y, int code, int name);
+
+    static bool isP1(int code);
+    static bool isP2(int code);
+    bool isP1(int column, int row) const;
+    bool isP2(int column, int row) const;
+
+    // Judge a drop of the lifted piece from (fromColumn, fromRow).
+    bool isLegalStep(int column, int row) const;
+    bool isLegalJump(int column, int row) const;
+    void step(int column, int row);
+    void jump(int column, int row);
+    void saveMove(int toColumn, int toRow, int capturedPiece);
+    // Puts the lifted piece back on its square.
+    void cancelMove();
+
+    int dragging = 0;
+    int board[8][8];
+    float darkSquareColor[3];
+    float lightSquareColor[3];
+    float p1Color[3];
+    float p1AccentColor[3];
+    float p2Color[3];
+    float p2AccentColor[3];
+    bool lastMoveWasJump = false;
+    bool p1ToMove;
+    int fromColumn = -1;
+    int fromRow = -1;
+    int liftedPiece = 0;
+    float dragX = 0;
+    float dragY = 0;
+    float grabOffsetX = 0;
+    float grabOffsetY = 0;
+    int p1PieceCount = 12;
+    int p2PieceCount = 12;
+    std::stack<checker_undo> undoStack;
+
+private:
+    bool mayLift(int column, int row) const;
+    bool isLegalTarget(int column, int row) const;
+    bool directionAllows(int row) const;
+    void crown(int row);
+    void endDrag();
+    void checkInvariants() const;
+};

@@ -1,0 +1,38 @@
+#include "checkers/checkers.h"
+
+#include <GL/gl.h>
+
+void checkers::draw(bool selectionMode)
+{
+    for (int c = 0; c < 8; ++c) {
+        for (int r = 0; r < 8; ++r) {
+            glColor3fv((c + r) % 2 == 0 ? darkSquareColor : lightSquareColor);
+            glBegin(GL_POLYGON);
+            glVertex2i(c, r);
+            glVertex2i(c + 1, r);
+            glVertex2i(c + 1, r + 1);
+            glVertex2i(c, r + 1);
+            glEnd();
+            if (board[c][r] != 0)
+                drawchecker(c + 0.5f, r + 0.5f, board[c][r], selectionMode ? c * 10 + r : -1);
+        }
+    }
+    if (dragging)
+        drawchecker(dragX + 0.5f, dragY + 0.5f, liftedPiece, -1);
+}
+
+void checkers::drawchecker(float x, float y, int code, int name)
+{
+    if (name != -1)
+        glPushName(name);
+    // A man has a rim in the main shade around the second; a king is larger and inverts them.
+    bool king = code == 3 || code == 4;
+    const float* main = isP1(code) ? p1Color : p2Color;
+    const float* accent = isP1(code) ? p1AccentColor : p2AccentColor;
+    if (isP1(code) || isP2(code)) {
+        draw_circle(x, y, king ? 0.45f : 0.4f, king ? accent : main);
+        draw_circle(x, y, king ? 0.36f : 0.32f, king ? main : accent);
+    }
+    if (name != -1)
+        glPopName();
+}

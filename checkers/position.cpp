@@ -1,0 +1,106 @@
+#include "checkers/checkers.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+struct square_colours {
+    float dark[3];
+    float light[3];
+};
+
+const square_colours schemes[] = {
+    { { 0, 0, 0 }, { 1, 1, 1 } }, // Black and White
+    { { 1, 0, 0 }, { 1, 1, 1 } }, // Red and White
+    { { 0, 0, 0 }, { 1, 0, 0 } }, // Black and Red
+};
+
+struct piece_colours {
+    float main[3];
+    float accent[3];
+};
+
+const piece_colours pieceColours[] = {
+    { { 0.1f, 0.1f, 0.1f }, { 0.2f, 0.2f, 0.2f } }, // Black
+    { { 0.8f, 0.8f, 0.8f }, { 0.6f, 0.6f, 0.6f } }, // White
+    { { 0.6f, 0.6f, 0.6f }, { 0.4f, 0.4f, 0.4f } }, // Grey
+    { { 0.8f, 0, 0 }, { 0.6f, 0, 0 } }, // Red
+    { { 0, 0.8f, 0 }, { 0, 0.6f, 0 } }, // Green
+    { { 0, 0, 0.8f }, { 0, 0, 0.6f } }, // Blue
+    { { 0.72f, 0.52f, 0 }, { 0.62f, 0.42f, 0 } }, // Brown
+};
+
+template <typename T, int N> constexpr int count(const T (&)[N]) { return N; }
+
+int startingCode(int column, int row)
+{
+    if ((column + row) % 2 == 0)
+        return 0;
+    if (row <= 2)
+        return 1;
+    return row >= 5 ? 2 : 0;
+}
+
+} // namespace
+
+checker_undo::checker_undo(int fromColumn, int fromRow, int toColumn, int toRow, bool p1ToMove,
+    int capturedPiece, int movedPiece)
+    : fromColumn(fromColumn)
+    , fromRow(fromRow)
+    , toColumn(toColumn)
+    , toRow(toRow)
+    , capturedPiece(capturedPiece)
+    , movedPiece(movedPiece)
+    , p1ToMove(p1ToMove)
+{
+}
+
+checkers::checkers(bool p1First)
+    : p1ToMove(p1First)
+{
+    for (int c = 0; c < 8; ++c) {
+        for (int r = 0; r < 8; ++r)
+            board[c][r] = startingCode(c, r);
+    }
+    changeBoard(2);
+    changeColor(true, 0);
+    changeColor(false, 3);
+}
+
+checkers::~checkers() = default;
+
+bool checkers::isP1(int code) { return code == 1 || code == 3; }
+
+bool checkers::isP2(int code) { return code == 2 || code == 4; }
+
+bool checkers::isP1(int column, int row) const { return isP1(board[column][row]); }
+
+bool checkers::isP2(int column, int row) const { return isP2(board[column][row]); }
+
+void checkers::changeBoard(int scheme)
+{
+    if (scheme < 0 || scheme >= count(schemes))
+        return;
+    std::copy_n(schemes[scheme].dark, 3, darkSquareColor);
+    std::copy_n(schemes[scheme].light, 3, lightSquareColor);
+}
+
+void checkers::changeColor(bool bottomPlayer, int colour)
+{
+    if (colour < 0 || colour >= count(pieceColours))
+        return;
+    std::copy_n(pieceColours[colour].main, 3, bottomPlayer ? p1Color : p2Color);
+    std::copy_n(pieceColours[colour].accent, 3, bottomPlayer ? p1AccentColor : p2AccentColor);
+}
+
+void checkers::printInformation()
+{
+    for (int r = 7; r >= 0; --r) {
+        for (int c = 0; c < 8; ++c)
+            std::cout << ' ' << board[c][r];
+        std::cout << std::endl;
+    }
+    std::cout << std::endl;
+    std::cout << std::endl;
+}

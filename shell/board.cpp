@@ -1,0 +1,77 @@
+#include "shell/game.h"
+
+#include <GL/glu.h>
+#include <cmath>
+
+int boardsize = 0;
+float boardx = 0;
+float boardy = 0;
+
+namespace {
+
+constexpr int selectionBufferSize = 120;
+constexpr unsigned recordHeader = 3; // name count, minimum depth, maximum depth
+
+// The first complete record with exactly one name decides. A record cut off at the end of the
+// buffer (after an overflow) is never read.
+int firstSingleName(const GLuint* buffer, int hits)
+{
+    unsigned pos = 0;
+    for (int record = 0; hits < 0 || record < hits; ++record) {
+        if (pos + recordHeader > selectionBufferSize)
+            return -1;
+        GLuint names = buffer[pos];
+        if (names > selectionBufferSize - pos - recordHeader)
+            return -1;
+        if (names == 1)
+            return static_cast<int>(buffer[pos + recordHeader]);
+        pos += recordHeader + names;
+    }
+    return -1;
+}
+
+} // namespace
+
+float toBoardX(int x) { return static_cast<float>(x / (boardsize / 8.0)); }
+
+float toBoardY(int y) { return static_cast<float>(8.0 - y / (boardsize / 8.0)); }
+
+int ftoi(float x) { return static_cast<int>(std::floor(x)); }
+
+void draw_circle(float x, float y, float radius, const float* rgb)
+{
+    glColor3fv(rgb);
+    glBegin(GL_POLYGON);
+    for (float angle = 0; angle < 6.283185307179586; angle = static_cast<float>(angle + 0.1))
+        glVertex2f(x + radius * std::cos(angle), y + radius * std::sin(angle));
+    glEnd();
+}
+
+int pick(int x, int y)
+{
+    GLuint buffer[selectionBufferSize] = {};
+    glSelectBuffer(selectionBufferSize, buffer);
+    glRenderMode(GL_SELECT);
+
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluPickMatrix(x, viewport[3] - y, 2, 2, viewport);
+    glOrtho(0, boardx, 0, boardy, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glInitNames();
+
+    my_game->draw(true);
+
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glFlush();
+
+    int hits = glRenderMode(GL_RENDER);
+    if (hits == 0)
+        return -1;
+    return firstSingleName(buffer, hits);
+}

@@ -1,0 +1,145 @@
+#include "shell/game.h"
+#include "shell/shell.h"
+
+#include <GL/glut.h>
+#include <cstdlib>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+shell_state shellState = shell_state::playing;
+int (*getModifiers)() = glutGetModifiers;
+
+namespace {
+
+constexpr unsigned char escapeKey = 27;
+
+// Mouse events can only be converted to board units once the first reshape has set the view.
+bool viewReady() { return boardsize > 0; }
+
+[[noreturn]] void quit()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    // Look for leaks while the GL driver is still loaded: its own teardown during exit strands
+    // blocks that would otherwise be reported against this program.
+    __lsan_do_leak_check();
+#endif
+    std::exit(0);
+}
+
+void finish()
+{
+    glutMouseFunc(nullptr);
+    glutMotionFunc(nullptr);
+    glutDisplayFunc(victory);
+    shellState = shell_state::finished;
+}
+
+} // namespace
+
+void display()
+{
+    glClearColor(0.6f, 0.4f, 0.2f, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    my_game->draw(false);
+    glFlush();
+}
+
+void victory()
+{
+    static const char text[] = "Game Over";
+    glColor3f(1, 1, 1);
+    glRasterPos2f(3.2f, 4.0f);
+    for (const char* c = text; *c; ++c)
+        glutBitmapCharacter(GLUT_BITMAP_HELVETICA_18, *c);
+    glFlush();
+}
+
+void myReshape(int width, int height)
+{
+    // A minimised window may report a zero side; keep the last view rather than divide by it.
+    if (width <= 0 || height <= 0)
+        return;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (width > height) {
+        boardsize = height;
+        boardx = static_cast<float>(8.0 * width / height);
+        boardy = 8;
+    } else {
+        boardsize = width;
+        boardx = 8;
+        boardy = static_cast<float>(8.0 * height / width);
+    }
+    glOrtho(0, boardx, 0, boardy, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void mouse(int button, int state, int x, int y)
+{
+    if (button == GLUT_LEFT_BUTTON && viewReady() && !my_game->gameover()) {
+        if (state == GLUT_DOWN) {
+            my_game->mousedown(x, y);
+        } else if (state == GLUT_UP) {
+            my_game->mouseup(toBoardX(x), toBoardY(y));
+            if (my_game->gameover())
+                finish();
+        }
+        glutPostRedisplay();
+    }
+    if (button == GLUT_MIDDLE_BUTTON && shellState == shell_state::playing) {
+        glutDisplayFunc(victory);
+        shellState = shell_state::banner;
+    }
+}
+
+void mousemove(int x, int y)
+{
+    if (!viewReady() || my_game->gameover())
+        return;
+    my_game->mousemove(toBoardX(x), toBoardY(y));
+    glutPostRedisplay();
+}
+
+void keyboard(unsigned char key, int, int)
+{
+    switch (key) {
+    case escapeKey:
+        quit();
+    case 'z':
+        my_game->undo();
+        glutPostRedisplay();
+        break;
+    case 'd':
+        if (getModifiers() != GLUT_ACTIVE_ALT)
+            my_game->printInformation();
+        break;
+    default:
+        break;
+    }
+}
+
+void special_keyboard(int, int, int) { }
+
+void menu(int value)
+{
+    if (value >= 0 && value <= 3) {
+        newgame(value <= 1, value % 2 == 1);
+        return;
+    }
+    if (value >= 4 && value <= 6)
+        my_game->changeBoard(value - 4);
+    else if (value >= 7 && value <= 13)
+        my_game->changeColor(true, value - 7);
+    else if (value >= 14 && value <= 20)
+        my_game->changeColor(false, value - 14);
+    else if (value == 21)
+        my_game->undo();
+    else if (value == 22)
+        quit();
+    else
+        return;
+    glutPostRedisplay();
+}

@@ -1,0 +1,77 @@
+#include "shell/shell.h"
+
+#include <GL/glut.h>
+#include <cstdio>
+
+namespace {
+
+const char* const welcome[] = {
+    "Welcome to Quor's OpenGL Chess & Checkers program.\n",
+    "\n",
+    "This OpenGL program demonstrates mouse interaction on a screen.\n",
+    "It allows two people to play a game of chess or checkers against one another.\n",
+    "\n",
+    "Right-click on the screen and bring up a sub-menu which allows you\n",
+    "to choose which player goes first, which color scheme to make the board\n",
+    "and the color scheme of the player pieces!\n",
+    "\n",
+    "If a player is in check, various moves may be difficult to make ;)\n",
+    "Otherwise, all moves and rules still apply.\n",
+};
+
+const char* const colourNames[] = { "Black", "White", "Grey", "Red", "Green", "Blue", "Brown" };
+
+int playerMenu(int firstValue)
+{
+    int id = glutCreateMenu(menu);
+    glutAddMenuEntry("Top player goes first", firstValue);
+    glutAddMenuEntry("Bottom player goes first", firstValue + 1);
+    return id;
+}
+
+int colourMenu(int firstValue)
+{
+    int id = glutCreateMenu(menu);
+    int value = firstValue;
+    for (const char* name : colourNames)
+        glutAddMenuEntry(name, value++);
+    return id;
+}
+
+} // namespace
+
+void printWelcome()
+{
+    // Flushed line by line so that the text shows at once also when stdout is a pipe.
+    for (const char* line : welcome) {
+        std::printf("%s", line);
+        std::fflush(stdout);
+    }
+}
+
+void buildMenus()
+{
+    int checkersMenu = playerMenu(0);
+    int chessMenu = playerMenu(2);
+
+    int boardMenu = glutCreateMenu(menu);
+    glutAddMenuEntry("Black and White", 4);
+    glutAddMenuEntry("Red and White", 5);
+    glutAddMenuEntry("Black and Red", 6);
+
+    int bottomMenu = colourMenu(7);
+    int topMenu = colourMenu(14);
+
+    int coloursMenu = glutCreateMenu(nullptr);
+    glutAddSubMenu("Change Board Colors", boardMenu);
+    glutAddSubMenu("Change Bottom Player's Color", bottomMenu);
+    glutAddSubMenu("Change Top Player's Color", topMenu);
+
+    glutCreateMenu(menu);
+    glutAddSubMenu("New Checkers Game", checkersMenu);
+    glutAddSubMenu("New Chess Game", chessMenu);
+    glutAddSubMenu("Change colors", coloursMenu);
+    glutAddMenuEntry("Undo Move", 21);
+    glutAddMenuEntry("Quit", 22);
+    glutAttachMenu(GLUT_RIGHT_BUTTON);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+// Window callbacks, menus and game switching. Only the shell talks to GLUT.
+
+// Which callbacks are registered: Playing draws the game, Banner draws "Game Over" but still
+// passes the mouse on, Finished draws the banner and takes no mouse input.
+enum class shell_state { playing, banner, finished };
+extern shell_state shellState;
+
+// Returns the GLUT modifier mask of the event being handled; a seam so that tests can hold Alt.
+extern int (*getModifiers)();
+
+void display();
+void victory();
+void myReshape(int width, int height);
+void mouse(int button, int state, int x, int y);
+void mousemove(int x, int y);
+void keyboard(unsigned char key, int x, int y);
+void special_keyboard(int key, int x, int y);
+void menu(int value);
+
+// Replaces the current game by a fresh one and returns to Playing.
+void newgame(bool checkersGame, bool p1First);
+
+void registerCallbacks();
+void printWelcome();
+void buildMenus();

@@ -1,0 +1,335 @@
+#include "e2e/program.h"
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+// Last: Xlib defines macros (None, Bool) that clash with names in other headers.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace e2e {
+
+namespace {
+
+    using clock_type = std::chrono::steady_clock;
+
+    Display* display()
+    {
+        static Display* d = XOpenDisplay(nullptr);
+        if (d == nullptr)
+            throw std::runtime_error("no X display: run the tests through 'make test'");
+        return d;
+    }
+
+    void run(const std::string& command)
+    {
+        if (std::system(command.c_str()) != 0)
+            throw std::runtime_error("failed: " + command);
+    }
+
+    // The top-level windows with the given title.
+    std::vector<Window> windowsNamed(const char* title)
+    {
+        Display* d = display();
+        Window root, parent, *children = nullptr;
+        unsigned count = 0;
+        std::vector<Window> found;
+        XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
+        for (unsigned i = 0; i < count; ++i) {
+            char* name = nullptr;
+            if (XFetchName(d, children[i], &name) && name != nullptr) {
+                if (std::strcmp(name, title) == 0)
+                    found.push_back(children[i]);
+                XFree(name);
+            }
+        }
+        if (children != nullptr)
+            XFree(children);
+        return found;
+    }
+
+    // Mapped override-redirect windows: the pop-up menus.
+    std::vector<Window> menuWindows()
+    {
+        Display* d = display();
+        Window root, parent, *children = nullptr;
+        unsigned count = 0;
+        std::vector<Window> menus;
+        XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
+        for (unsigned i = 0; i < count; ++i) {
+            XWindowAttributes a;
+            if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable
+                && a.override_redirect)
+                menus.push_back(children[i]);
+        }
+        if (children != nullptr)
+            XFree(children);
+        return menus;
+    }
+
+    rect geometry(Window w)
+    {
+        Display* d = display();
+        XWindowAttributes a;
+        XGetWindowAttributes(d, w, &a);
+        int x = 0, y = 0;
+        Window child;
+        XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+        return { x, y, a.width, a.height };
+    }
+
+    void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+} // namespace
+
+program::program()
+{
+    const char* title = "Chess & Checkers";
+    // Another instance may be showing a window of the same title: ours is the new one.
+    const std::vector<Window> before = windowsNamed(title);
+    int out[2], err[2];
+    if (pipe(out) != 0 || pipe(err) != 0)
+        throw std::runtime_error("pipe");
+    pid_ = fork();
+    if (pid_ == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        dup2(err[1], STDERR_FILENO);
+        close(out[0]);
+        close(err[0]);
+        execl(CHESS_CHECKERS_EXE, CHESS_CHECKERS_EXE, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    close(err[1]);
+    stdout_ = out[0];
+    stderr_ = err[0];
+    fcntl(stdout_, F_SETFL, O_NONBLOCK);
+    fcntl(stderr_, F_SETFL, O_NONBLOCK);
+
+    auto deadline = clock_type::now() + std::chrono::seconds(10);
+    while (window_ == 0 && clock_type::now() < deadline) {
+        for (Window w : windowsNamed(title)) {
+            if (std::find(before.begin(), before.end(), w) == before.end())
+                window_ = w;
+        }
+        if (window_ == 0)
+            pause(20);
+    }
+    // Mapped, and drawn at least once, before anyone looks at it.
+    XWindowAttributes a;
+    while (clock_type::now() < deadline && XGetWindowAttributes(display(), window_, &a)
+        && a.map_state != IsViewable)
+        pause(20);
+    if (window_ == 0)
+        throw std::runtime_error("the window never appeared");
+}
+
+program::~program()
+{
+    if (running()) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    close(stdout_);
+    close(stderr_);
+}
+
+void program::pump(int timeoutMs)
+{
+    pollfd p { stdout_, POLLIN, 0 };
+    if (poll(&p, 1, timeoutMs) <= 0)
+        return;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = read(stdout_, buffer, sizeof buffer)) > 0)
+        out_.append(buffer, static_cast<std::size_t>(n));
+}
+
+bool program::waitForOutput(const std::string& text, int timeoutMs)
+{
+    auto deadline = clock_type::now() + std::chrono::milliseconds(timeoutMs);
+    while (out_.find(text, taken_) == std::string::npos) {
+        if (clock_type::now() >= deadline)
+            return false;
+        pump(20);
+    }
+    return true;
+}
+
+std::string program::takeLines(int lines, int timeoutMs)
+{
+    auto deadline = clock_type::now() + std::chrono::milliseconds(timeoutMs);
+    auto complete = [&] {
+        std::size_t pos = taken_;
+        for (int i = 0; i < lines; ++i) {
+            pos = out_.find('\n', pos);
+            if (pos == std::string::npos)
+                return std::string::npos;
+            ++pos;
+        }
+        return pos;
+    };
+    std::size_t end;
+    while ((end = complete()) == std::string::npos && clock_type::now() < deadline)
+        pump(20);
+    if (end == std::string::npos)
+        end = out_.size();
+    std::string text = out_.substr(taken_, end - taken_);
+    taken_ = end;
+    return text;
+}
+
+std::string program::errors()
+{
+    std::string text;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = read(stderr_, buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<std::size_t>(n));
+    return text;
+}
+
+rect program::window() const { return geometry(window_); }
+
+void program::moveTo(int x, int y) const
+{
+    rect w = window();
+    run("xdotool mousemove " + std::to_string(w.x + x) + " " + std::to_string(w.y + y));
+}
+
+void program::drag(int x0, int y0, int x1, int y1) const
+{
+    moveTo(x0, y0);
+    run("xdotool mousedown 1");
+    // A few steps, so that the program sees motion as a hand would make it.
+    for (int i = 1; i <= 4; ++i)
+        moveTo(x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
+    run("xdotool mouseup 1");
+}
+
+void program::click(int x, int y) const
+{
+    moveTo(x, y);
+    run("xdotool click 1");
+}
+
+void program::key(const std::string& keys) const
+{
+    rect w = window();
+    // Without a window manager the keyboard follows the pointer.
+    run("xdotool mousemove " + std::to_string(w.x + w.width / 2) + " "
+        + std::to_string(w.y + w.height / 2) + " key " + keys);
+}
+
+void program::resize(int width, int height) const
+{
+    run("xdotool windowsize " + std::to_string(window_) + " " + std::to_string(width) + " "
+        + std::to_string(height));
+}
+
+void program::chooseMenu(
+    const std::vector<int>& path, const std::vector<int>& entryCounts, int x, int y) const
+{
+    moveTo(x, y);
+    std::vector<Window> known = menuWindows();
+    // A right click opens the menu and leaves it open; a click inside it chooses.
+    run("xdotool click 3");
+    int entryX = 0, entryY = 0;
+    for (std::size_t level = 0; level < path.size(); ++level) {
+        Window menu = 0;
+        auto deadline = clock_type::now() + std::chrono::seconds(3);
+        while (menu == 0 && clock_type::now() < deadline) {
+            for (Window w : menuWindows()) {
+                if (std::find(known.begin(), known.end(), w) == known.end())
+                    menu = w;
+            }
+            if (menu == 0)
+                pause(20);
+        }
+        if (menu == 0)
+            throw std::runtime_error("menu level " + std::to_string(level) + " did not open");
+        known.push_back(menu);
+        rect m = geometry(menu);
+        int entryHeight = (m.height - 4) / entryCounts[level];
+        entryX = m.x + 20;
+        entryY = m.y + 2 + entryHeight * path[level] + entryHeight / 2;
+        run("xdotool mousemove " + std::to_string(entryX) + " " + std::to_string(entryY));
+        pause(50);
+    }
+    run("xdotool click 1");
+}
+
+std::array<int, 3> program::pixel(int x, int y) const
+{
+    Display* d = display();
+    XImage* image = XGetImage(d, window_, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return { -1, -1, -1 };
+    unsigned long p = XGetPixel(image, 0, 0);
+    auto channel = [p](unsigned long mask) {
+        int shift = 0;
+        while (mask != 0 && (mask & 1) == 0) {
+            mask >>= 1;
+            ++shift;
+        }
+        return static_cast<int>((p >> shift) & mask);
+    };
+    std::array<int, 3> rgb
+        = { channel(image->red_mask), channel(image->green_mask), channel(image->blue_mask) };
+    XDestroyImage(image);
+    return rgb;
+}
+
+bool program::waitForPixel(int x, int y, std::array<int, 3> colour, int timeoutMs) const
+{
+    auto deadline = clock_type::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        std::array<int, 3> p = pixel(x, y);
+        bool near = true;
+        for (int i = 0; i < 3; ++i)
+            near = near && std::abs(p[i] - colour[i]) <= 2;
+        if (near)
+            return true;
+        if (clock_type::now() >= deadline)
+            return false;
+        pause(20);
+    }
+}
+
+std::string program::dump()
+{
+    key("d");
+    return takeLines(10);
+}
+
+bool program::running()
+{
+    if (exitStatus_ != -1)
+        return false;
+    int status = 0;
+    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        exitStatus_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return false;
+    }
+    return true;
+}
+
+int program::waitForExit(int timeoutMs)
+{
+    auto deadline = clock_type::now() + std::chrono::milliseconds(timeoutMs);
+    while (running() && clock_type::now() < deadline)
+        pause(20);
+    return running() ? -1 : exitStatus_;
+}
+
+} // namespace e2e

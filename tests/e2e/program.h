@@ -1,0 +1,65 @@
+#pragma once
+// Drives the real chess-checkers executable on the test display, as a person would: xdotool for
+// the pointer and keys, stdout for the dumps, the window's pixels for what is shown.
+
+#include <array>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace e2e {
+
+struct rect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+class program {
+public:
+    program();
+    ~program();
+    program(const program&) = delete;
+    program& operator=(const program&) = delete;
+
+    // Waits until stdout has shown the text (after what was already consumed); true if it did.
+    bool waitForOutput(const std::string& text, int timeoutMs = 5000);
+    // Everything printed since the last take, waiting for `lines` complete lines.
+    std::string takeLines(int lines, int timeoutMs = 5000);
+    const std::string& output() const { return out_; }
+    std::string errors();
+
+    rect window() const;
+    // Window-relative pointer actions.
+    void moveTo(int x, int y) const;
+    void drag(int x0, int y0, int x1, int y1) const;
+    void click(int x, int y) const;
+    void key(const std::string& keys) const;
+    void resize(int width, int height) const;
+    // Opens the pop-up menu at (x, y) and clicks the entry reached through `path`, each number
+    // an entry index in the menu of its level; entryCounts gives each level's number of entries.
+    void chooseMenu(const std::vector<int>& path, const std::vector<int>& entryCounts, int x = 100,
+        int y = 100) const;
+
+    // The window pixel's colour, each channel 0 to 255.
+    std::array<int, 3> pixel(int x, int y) const;
+    // Polls the pixel until it has the colour (within 2 per channel).
+    bool waitForPixel(int x, int y, std::array<int, 3> colour, int timeoutMs = 3000) const;
+
+    // Sends "d" and returns the dump it prints (8 board lines and 2 empty ones).
+    std::string dump();
+
+    // Waits for the process to end; its exit status, or -1 if it did not end in time.
+    int waitForExit(int timeoutMs = 5000);
+    bool running();
+
+private:
+    void pump(int timeoutMs);
+    pid_t pid_ = -1;
+    int stdout_ = -1;
+    int stderr_ = -1;
+    std::string out_;
+    std::size_t taken_ = 0;
+    unsigned long window_ = 0;
+    int exitStatus_ = -1;
+};
+
+} // namespace e2e
