@@ -1,0 +1,29 @@
+#pragma once
+// Pixel positions of board points in the 550 by 550 start window, and dumps read back as boards.
+
+#include <array>
+#include <sstream>
+#include <string>
+
+namespace e2e {
+
+constexpr float unit = 550.0f / 8;
+
+inline int boardX(float x) { return static_cast<int>(x * unit); }
+inline int boardY(float y) { return static_cast<int>(550 - y * unit); }
+
+// board[column][row] from a dump of eight lines, top row first.
+using board_codes = std::array<std::array<int, 8>, 8>;
+
+inline board_codes parseDump(const std::string& dump)
+{
+    board_codes board {};
+    std::istringstream in(dump);
+    for (int row = 7; row >= 0; --row) {
+        for (int column = 0; column < 8; ++column)
+            in >> board[column][row];
+    }
+    return board;
+}
+
+} // namespace e2e

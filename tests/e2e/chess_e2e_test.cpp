@@ -1,0 +1,67 @@
+#include "e2e/board_view.h"
+#include "e2e/program.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace e2e;
+
+// Drags a chess piece by its foot from one square to the same point of another.
+void move(program& p, int fromColumn, int fromRow, int toColumn, int toRow)
+{
+    p.drag(boardX(fromColumn + 0.5f), boardY(fromRow + 0.1f), boardX(toColumn + 0.5f),
+        boardY(toRow + 0.1f));
+}
+
+TEST(ChessEndToEnd, DragIllegalDragAndUndo)
+{
+    program p;
+    ASSERT_TRUE(p.waitForOutput("Otherwise"));
+    p.takeLines(11);
+    const std::string start = p.dump();
+
+    move(p, 4, 1, 4, 3);
+    board_codes after = parseDump(p.dump());
+    EXPECT_EQ(after[4][3], 6);
+    EXPECT_EQ(after[4][1], 0);
+
+    move(p, 3, 7, 3, 3); // top queen through her own pawn: refused
+    move(p, 4, 3, 4, 4); // out of turn: the top player is to move
+    EXPECT_EQ(parseDump(p.dump()), after);
+
+    p.key("z");
+    EXPECT_EQ(p.dump(), start);
+    p.key("Escape");
+    EXPECT_EQ(p.waitForExit(), 0);
+    EXPECT_EQ(p.errors(), "");
+}
+
+TEST(ChessEndToEnd, PromotionChosenByClickingTheStrip)
+{
+    program p;
+    ASSERT_TRUE(p.waitForOutput("Otherwise"));
+    p.takeLines(11);
+    const int line[][4] = {
+        { 0, 1, 0, 3 }, // a pawn runs up the a and b columns...
+        { 1, 6, 1, 4 }, { 0, 3, 1, 4 }, { 7, 6, 7, 5 }, { 1, 4, 1, 5 }, { 7, 5, 7, 4 },
+        { 1, 5, 0, 6 }, { 7, 4, 7, 3 }, { 0, 6, 1, 7 }, // ...and takes the knight on the far row
+    };
+    for (const auto& m : line)
+        move(p, m[0], m[1], m[2], m[3]);
+    // The queen is first in the strip over row 4, columns 2 to 5.
+    p.click(boardX(2.5f), boardY(4.1f));
+    board_codes board = parseDump(p.dump());
+    EXPECT_EQ(board[1][7], 2);
+    EXPECT_EQ(board[0][6], 0);
+    EXPECT_EQ(board[0][1], 0);
+
+    p.key("z"); // the promotion and its capture go back together
+    board = parseDump(p.dump());
+    EXPECT_EQ(board[0][6], 6);
+    EXPECT_EQ(board[1][7], 14);
+    p.key("Escape");
+    EXPECT_EQ(p.waitForExit(), 0);
+}
+
+} // namespace
