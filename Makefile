@@ -2,9 +2,10 @@
 BUILD_RUN := build/release
 BUILD_TEST := build/test
 BUILD_BENCH := build/bench
+BUILD_PACKAGE := build/package
 JOBS ?= 2
 
-.PHONY: run build test bench format deps-run deps-test
+.PHONY: run build test test-build bench package soak fuzz format deps-run deps-test
 
 run: build
 	./$(BUILD_RUN)/chess-checkers
@@ -13,16 +14,36 @@ build: deps-run
 	cmake -S . -B $(BUILD_RUN) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_RUN) -j $(JOBS)
 
-test: deps-test
-	cmake -S . -B $(BUILD_TEST) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DBUILD_TESTS=ON
-	cmake --build $(BUILD_TEST) -j $(JOBS)
+test: test-build package
 	scripts/check-format.sh
 	scripts/with-xvfb.sh ctest --test-dir $(BUILD_TEST) --output-on-failure
+
+test-build: deps-test
+	cmake -S . -B $(BUILD_TEST) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DBUILD_TESTS=ON
+	cmake --build $(BUILD_TEST) -j $(JOBS)
 
 bench: deps-test
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCH=ON
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
 	scripts/with-xvfb.sh $(BUILD_BENCH)/bench/benchmarks
+
+package: deps-run
+	cmake -S . -B $(BUILD_PACKAGE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_PACKAGE) -j $(JOBS)
+	cd $(BUILD_PACKAGE) && cpack
+
+# The X-level soak alone, for longer: SOAK_SECONDS=600 make soak
+SOAK_SECONDS ?= 60
+soak: test-build
+	SOAK_SECONDS=$(SOAK_SECONDS) LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		scripts/with-xvfb.sh $(BUILD_TEST)/tests/e2e_tests --gtest_filter='Soak.*'
+
+# More random events than the test run: make fuzz SEED=7 EVENTS=2000000
+SEED ?= 1
+EVENTS ?= 1000000
+fuzz: test-build
+	FUZZ_SEED=$(SEED) FUZZ_EVENTS=$(EVENTS) LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		scripts/with-xvfb.sh $(BUILD_TEST)/tests/fuzz_tests --gtest_filter='Fuzz.RandomEvents*'
 
 format:
 	clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')

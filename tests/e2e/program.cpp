@@ -92,7 +92,7 @@ namespace {
 
 } // namespace
 
-program::program()
+program::program(const std::string& executable)
 {
     const char* title = "Chess & Checkers";
     // Another instance may be showing a window of the same title: ours is the new one.
@@ -106,7 +106,7 @@ program::program()
         dup2(err[1], STDERR_FILENO);
         close(out[0]);
         close(err[0]);
-        execl(CHESS_CHECKERS_EXE, CHESS_CHECKERS_EXE, static_cast<char*>(nullptr));
+        execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(out[1]);
@@ -187,6 +187,15 @@ std::string program::takeLines(int lines, int timeoutMs)
     std::string text = out_.substr(taken_, end - taken_);
     taken_ = end;
     return text;
+}
+
+void program::drain()
+{
+    for (std::size_t size = out_.size() + 1; size != out_.size();) {
+        size = out_.size();
+        pump(300);
+    }
+    taken_ = out_.size();
 }
 
 std::string program::errors()

@@ -15,7 +15,8 @@ struct rect {
 
 class program {
 public:
-    program();
+    // Starts the executable (the build's own unless told otherwise) and waits for its window.
+    explicit program(const std::string& executable = CHESS_CHECKERS_EXE);
     ~program();
     program(const program&) = delete;
     program& operator=(const program&) = delete;
@@ -26,6 +27,8 @@ public:
     std::string takeLines(int lines, int timeoutMs = 5000);
     const std::string& output() const { return out_; }
     std::string errors();
+    // Discards everything printed so far, once the output has been quiet for a moment.
+    void drain();
 
     rect window() const;
     // Window-relative pointer actions.

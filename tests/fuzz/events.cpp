@@ -1,0 +1,166 @@
+#include "fuzz/events.h"
+
+#include <sstream>
+
+namespace fuzz {
+
+namespace {
+
+    const char* const names[] = { "press", "motion", "release", "middle", "key", "special", "menu",
+        "reshape", "display" };
+
+    // The window is assumed 550 by 550 for picking points; other sizes only shift what is hit.
+    constexpr int window = 550;
+
+    // A point on a square's piece, on the promotion strip, anywhere, or outside the window.
+    void point(rng& r, int& x, int& y)
+    {
+        const float unit = window / 8.0f;
+        switch (r.below(6)) {
+        case 0:
+        case 1:
+        case 2: // the foot or the centre of a square: where pieces are picked
+            x = static_cast<int>((r.below(8) + 0.5f) * unit);
+            y = static_cast<int>(window - (r.below(8) + (r.below(2) ? 0.1f : 0.5f)) * unit);
+            break;
+        case 3: // the promotion strip
+            x = static_cast<int>((2 + r.below(4) + 0.5f) * unit);
+            y = static_cast<int>(window - 4.1f * unit);
+            break;
+        case 4:
+            x = r.below(window);
+            y = r.below(window);
+            break;
+        default:
+            x = r.between(-200, 1200);
+            y = r.between(-200, 1200);
+            break;
+        }
+    }
+
+    int anyKeyButEscape(rng& r)
+    {
+        static const int common[] = { 'z', 'd', 'Z', 'D', ' ', 'q', '\r' };
+        if (r.below(3) != 0)
+            return common[r.below(7)];
+        int key = r.below(256);
+        return key == 27 ? 28 : key;
+    }
+
+    int anyMenuValueButQuit(rng& r)
+    {
+        int value = r.between(-3, 26);
+        return value == 22 ? 21 : value;
+    }
+
+    // A square's foot (where chess pieces are picked) or centre (checkers).
+    void squarePoint(rng& r, int column, int row, int& x, int& y)
+    {
+        const float unit = window / 8.0f;
+        x = static_cast<int>((column + 0.5f) * unit);
+        y = static_cast<int>(window - (row + (r.below(2) ? 0.1f : 0.5f)) * unit);
+    }
+
+    // Something that can come between a press and its release: undo, a dump, a menu choice.
+    event interruption(rng& r)
+    {
+        switch (r.below(3)) {
+        case 0:
+            return { kind::key, 'z' };
+        case 1:
+            return { kind::key, 'd' };
+        default:
+            return { kind::menu, anyMenuValueButQuit(r) };
+        }
+    }
+
+    // A drag, mostly of a piece to a nearby square where a move may be legal.
+    void drag(rng& r, std::vector<event>& out)
+    {
+        int column = r.below(8), row = r.below(8), x, y;
+        if (r.below(8) == 0)
+            point(r, x, y);
+        else
+            squarePoint(r, column, row, x, y);
+        out.push_back({ kind::press, x, y });
+        if (r.below(4) != 0)
+            squarePoint(r, column + r.between(-2, 2), row + r.between(-2, 2), x, y);
+        else
+            point(r, x, y);
+        for (int i = r.below(3); i > 0; --i)
+            out.push_back({ kind::motion, x + r.between(-8, 8), y + r.between(-8, 8) });
+        out.push_back({ kind::motion, x, y });
+        if (r.below(12) == 0)
+            out.push_back(interruption(r));
+        if (r.below(10) != 0)
+            out.push_back({ kind::release, x, y });
+    }
+
+} // namespace
+
+std::vector<event> generate(std::uint64_t seed, int count)
+{
+    rng r(seed);
+    std::vector<event> out;
+    out.reserve(static_cast<std::size_t>(count) + 8);
+    while (static_cast<int>(out.size()) < count) {
+        int roll = r.below(100);
+        if (roll < 60) {
+            drag(r, out);
+            continue;
+        }
+        int x, y;
+        event e { kind::display };
+        if (roll < 64) {
+            point(r, x, y);
+            e = { kind::release, x, y };
+        } else if (roll < 76) {
+            e = { kind::key, anyKeyButEscape(r) };
+        } else if (roll < 77) {
+            e = { kind::special, r.between(1, 120) };
+        } else if (roll < 87) {
+            e = { kind::menu, anyMenuValueButQuit(r) };
+        } else if (roll < 89) {
+            e = { kind::middle, r.below(2) };
+        } else if (roll < 92) {
+            static const int sides[] = { 0, 1, 7, 300, 401, 550, 551, 800 };
+            e = { kind::reshape, sides[r.below(8)], sides[r.below(8)] };
+            // Mostly back to the usual size soon, so that the board stays where drags aim.
+            if (r.below(2) == 0) {
+                out.push_back(e);
+                e = { kind::reshape, 550, 550 };
+            }
+        } else {
+            e = { kind::display };
+        }
+        out.push_back(e);
+    }
+    out.resize(static_cast<std::size_t>(count));
+    return out;
+}
+
+std::string format(const std::vector<event>& events)
+{
+    std::ostringstream out;
+    for (const event& e : events)
+        out << names[static_cast<int>(e.what)] << ' ' << e.a << ' ' << e.b << '\n';
+    return out.str();
+}
+
+std::vector<event> parse(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<event> out;
+    std::string name;
+    event e { kind::display };
+    while (in >> name >> e.a >> e.b) {
+        for (int k = 0; k < 9; ++k) {
+            if (name == names[k])
+                e.what = static_cast<kind>(k);
+        }
+        out.push_back(e);
+    }
+    return out;
+}
+
+} // namespace fuzz
