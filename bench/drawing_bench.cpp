@@ -1,7 +1,8 @@
 #include "chess/chess.h"
 #include "shell/game.h"
+#include "shell/shell.h"
 
-#include <GL/gl.h>
+#include <GL/glut.h>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -39,5 +40,41 @@ void PickAPiece(benchmark::State& state)
         state.SkipWithError("pick did not find the pawn on (4, 1)");
 }
 BENCHMARK(PickAPiece)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+namespace {
+
+// A drag step as the window delivers it: the motion callback, then the frame it asks for.
+void DragMotionToFrame(benchmark::State& state)
+{
+    newgame(false, true);
+    const int x = static_cast<int>(4.5 * 550 / 8), y = static_cast<int>(550 - 1.1 * 550 / 8);
+    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    int step = 0;
+    for (auto _ : state) {
+        mousemove(x, y - (step++ % 100));
+        display();
+        glFinish();
+    }
+    mouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+}
+BENCHMARK(DragMotionToFrame)->Unit(benchmark::kMicrosecond);
+
+// A press on a piece: the pick and the lift, then the frame showing it lifted.
+void PressToFrame(benchmark::State& state)
+{
+    newgame(false, true);
+    const int x = static_cast<int>(4.5 * 550 / 8), y = static_cast<int>(550 - 1.1 * 550 / 8);
+    for (auto _ : state) {
+        mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+        display();
+        glFinish();
+        state.PauseTiming();
+        mouse(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(PressToFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace

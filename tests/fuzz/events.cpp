@@ -1,5 +1,6 @@
 #include "fuzz/events.h"
 
+#include <cstdlib>
 #include <sstream>
 
 namespace fuzz {
@@ -7,7 +8,7 @@ namespace fuzz {
 namespace {
 
     const char* const names[] = { "press", "motion", "release", "middle", "key", "special", "menu",
-        "reshape", "display" };
+        "reshape", "display", "play" };
 
     // The window is assumed 550 by 550 for picking points; other sizes only shift what is hit.
     constexpr int window = 550;
@@ -47,10 +48,47 @@ namespace {
         return key == 27 ? 28 : key;
     }
 
+    // New games (0 to 3) are rare, so that games last long enough for castling, promotion and
+    // the end of a checkers game.
     int anyMenuValueButQuit(rng& r)
     {
-        int value = r.between(-3, 26);
+        if (r.below(60) == 0)
+            return r.below(4);
+        int value = r.below(10) == 0 ? r.between(-3, -1) : r.between(4, 26);
         return value == 22 ? 21 : value;
+    }
+
+    // The offset of a plausible move: a step, a diagonal, a knight's jump or a longer line.
+    void moveShape(rng& r, int& dc, int& dr)
+    {
+        const int sign = r.below(2) ? 1 : -1;
+        const int length = r.between(1, 7);
+        switch (r.below(6)) {
+        case 0:
+            dc = r.between(-1, 1);
+            dr = sign * r.between(1, 2);
+            break;
+        case 1:
+            dc = r.below(2) ? 1 : -1;
+            dr = sign;
+            break;
+        case 2:
+            dc = r.below(2) ? 2 : -2;
+            dr = 2 * sign;
+            break;
+        case 3:
+            dc = (r.below(2) ? 1 : 2) * (r.below(2) ? 1 : -1);
+            dr = (std::abs(dc) == 1 ? 2 : 1) * sign;
+            break;
+        case 4:
+            dc = r.below(2) ? sign * length : 0;
+            dr = dc == 0 ? sign * length : 0;
+            break;
+        default:
+            dc = (r.below(2) ? 1 : -1) * length;
+            dr = sign * length;
+            break;
+        }
     }
 
     // A square's foot (where chess pieces are picked) or centre (checkers).
@@ -83,10 +121,13 @@ namespace {
         else
             squarePoint(r, column, row, x, y);
         out.push_back({ kind::press, x, y });
-        if (r.below(4) != 0)
-            squarePoint(r, column + r.between(-2, 2), row + r.between(-2, 2), x, y);
-        else
+        if (r.below(6) != 0) {
+            int dc, dr;
+            moveShape(r, dc, dr);
+            squarePoint(r, column + dc, row + dr, x, y);
+        } else {
             point(r, x, y);
+        }
         for (int i = r.below(3); i > 0; --i)
             out.push_back({ kind::motion, x + r.between(-8, 8), y + r.between(-8, 8) });
         out.push_back({ kind::motion, x, y });
@@ -105,8 +146,14 @@ std::vector<event> generate(std::uint64_t seed, int count)
     out.reserve(static_cast<std::size_t>(count) + 8);
     while (static_cast<int>(out.size()) < count) {
         int roll = r.below(100);
-        if (roll < 60) {
+        if (roll < 30) {
             drag(r, out);
+            continue;
+        }
+        if (roll < 60) {
+            out.push_back({ kind::play, r.below(1 << 16), r.below(1 << 16) });
+            if (r.below(15) == 0)
+                out.push_back(interruption(r));
             continue;
         }
         int x, y;
@@ -154,7 +201,7 @@ std::vector<event> parse(const std::string& text)
     std::string name;
     event e { kind::display };
     while (in >> name >> e.a >> e.b) {
-        for (int k = 0; k < 9; ++k) {
+        for (int k = 0; k < 10; ++k) {
             if (name == names[k])
                 e.what = static_cast<kind>(k);
         }

@@ -8,7 +8,10 @@
 
 namespace fuzz {
 
-enum class kind { press, motion, release, middle, key, special, menu, reshape, display };
+// `play` is a whole drag of a piece of the side to move onto one of its legal squares (a and b
+// choose which), resolved against the game when it is delivered, and sent as press, motion and
+// release like any other drag.
+enum class kind { press, motion, release, middle, key, special, menu, reshape, display, play };
 
 struct event {
     kind what;

@@ -4,7 +4,7 @@
 //
 //   fuzz_tests                       the GoogleTest suite (FUZZ_SEED, FUZZ_EVENTS from the env)
 //   fuzz_tests --seed=S --events=N   plays one generated chunk, exit status 0 when it holds
-//   fuzz_tests --replay=FILE         plays a saved event list
+//   fuzz_tests --replay=FILE         plays a saved event list (FUZZ_KEEP_STDOUT=1 shows the dumps)
 
 #include "fuzz/events.h"
 #include "fuzz/player.h"
@@ -160,7 +160,8 @@ TEST(Fuzz, SavedFailuresStayFixed)
 int playChild(const std::vector<fuzz::event>& events)
 {
     // The dumps of "d" would only fill the pipe.
-    if (std::freopen("/dev/null", "w", stdout) == nullptr)
+    if (std::getenv("FUZZ_KEEP_STDOUT") == nullptr
+        && std::freopen("/dev/null", "w", stdout) == nullptr)
         return 3;
     testing_support::openGlWindow();
     fuzz::outcome o = fuzz::play(events);

@@ -1,5 +1,7 @@
 #include "fuzz/player.h"
 
+#include "fuzz/intents.h"
+
 #include "checkers/checkers.h"
 #include "chess/chess.h"
 #include "shell/game.h"
@@ -144,6 +146,10 @@ namespace {
                 display();
             else
                 victory();
+            break;
+        case kind::play:
+            if (mouseLive)
+                playIntent(e.a, e.b);
             break;
         }
     }
