@@ -2,6 +2,8 @@
 // to the first frame on screen, found by polling the window's pixels, and its peak resident
 // memory once that frame is shown.
 
+#include "e2e/x11_windows.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -19,25 +21,6 @@
 #include <X11/Xutil.h>
 
 namespace {
-
-std::vector<Window> windowsNamed(Display* d, const char* title)
-{
-    Window root, parent, *children = nullptr;
-    unsigned count = 0;
-    std::vector<Window> found;
-    XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
-    for (unsigned i = 0; i < count; ++i) {
-        char* name = nullptr;
-        if (XFetchName(d, children[i], &name) && name != nullptr) {
-            if (std::strcmp(name, title) == 0)
-                found.push_back(children[i]);
-            XFree(name);
-        }
-    }
-    if (children != nullptr)
-        XFree(children);
-    return found;
-}
 
 // The top-left square (0, 7) is white beside its rook once the board is drawn.
 bool boardShown(Display* d, Window w)
@@ -76,7 +59,7 @@ void StartToFirstFrame(benchmark::State& state)
     XSetErrorHandler(ignoreErrors); // the window may vanish between two requests
     double peakKiB = 0;
     for (auto _ : state) {
-        const std::vector<Window> before = windowsNamed(d, "Chess & Checkers");
+        const std::vector<Window> before = e2e::windowsNamed(d, "Chess & Checkers");
         const auto start = std::chrono::steady_clock::now();
         pid_t pid = fork();
         if (pid == 0) {
@@ -87,7 +70,7 @@ void StartToFirstFrame(benchmark::State& state)
         bool shown = false;
         const auto deadline = start + std::chrono::seconds(10);
         while (!shown && std::chrono::steady_clock::now() < deadline) {
-            for (Window w : windowsNamed(d, "Chess & Checkers")) {
+            for (Window w : e2e::windowsNamed(d, "Chess & Checkers")) {
                 bool old = false;
                 for (Window b : before)
                     old = old || b == w;

@@ -6,13 +6,7 @@ void checkers::draw(bool selectionMode)
 {
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
-            glColor3fv((c + r) % 2 == 0 ? darkSquareColor : lightSquareColor);
-            glBegin(GL_POLYGON);
-            glVertex2i(c, r);
-            glVertex2i(c + 1, r);
-            glVertex2i(c + 1, r + 1);
-            glVertex2i(c, r + 1);
-            glEnd();
+            draw_square(c, r, darkSquareColor, lightSquareColor);
             if (board[c][r] != 0)
                 drawchecker(c + 0.5f, r + 0.5f, board[c][r], selectionMode ? c * 10 + r : -1);
         }

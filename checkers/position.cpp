@@ -2,19 +2,9 @@
 
 #include <algorithm>
 #include <iostream>
+#include <iterator>
 
 namespace {
-
-struct square_colours {
-    float dark[3];
-    float light[3];
-};
-
-const square_colours schemes[] = {
-    { { 0, 0, 0 }, { 1, 1, 1 } }, // Black and White
-    { { 1, 0, 0 }, { 1, 1, 1 } }, // Red and White
-    { { 0, 0, 0 }, { 1, 0, 0 } }, // Black and Red
-};
 
 struct piece_colours {
     float main[3];
@@ -30,8 +20,6 @@ const piece_colours pieceColours[] = {
     { { 0, 0, 0.8f }, { 0, 0, 0.6f } }, // Blue
     { { 0.72f, 0.52f, 0 }, { 0.62f, 0.42f, 0 } }, // Brown
 };
-
-template <typename T, int N> constexpr int count(const T (&)[N]) { return N; }
 
 int startingCode(int column, int row)
 {
@@ -78,17 +66,11 @@ bool checkers::isP1(int column, int row) const { return isP1(board[column][row])
 
 bool checkers::isP2(int column, int row) const { return isP2(board[column][row]); }
 
-void checkers::changeBoard(int scheme)
-{
-    if (scheme < 0 || scheme >= count(schemes))
-        return;
-    std::copy_n(schemes[scheme].dark, 3, darkSquareColor);
-    std::copy_n(schemes[scheme].light, 3, lightSquareColor);
-}
+void checkers::changeBoard(int scheme) { board_scheme(scheme, darkSquareColor, lightSquareColor); }
 
 void checkers::changeColor(bool bottomPlayer, int colour)
 {
-    if (colour < 0 || colour >= count(pieceColours))
+    if (colour < 0 || colour >= static_cast<int>(std::size(pieceColours)))
         return;
     std::copy_n(pieceColours[colour].main, 3, bottomPlayer ? p1Color : p2Color);
     std::copy_n(pieceColours[colour].accent, 3, bottomPlayer ? p1AccentColor : p2AccentColor);

@@ -107,13 +107,7 @@ void chess::draw(bool selectionMode)
 {
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
-            glColor3fv((c + r) % 2 == 0 ? darkSquareColor : lightSquareColor);
-            glBegin(GL_POLYGON);
-            glVertex2i(c, r);
-            glVertex2i(c + 1, r);
-            glVertex2i(c + 1, r + 1);
-            glVertex2i(c, r + 1);
-            glEnd();
+            draw_square(c, r, darkSquareColor, lightSquareColor);
             if (board[c][r] != 0) {
                 // While a promotion waits, only the strip may be picked.
                 bool named = selectionMode && !promotionPending;

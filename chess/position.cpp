@@ -2,22 +2,12 @@
 
 #include <algorithm>
 #include <iostream>
+#include <iterator>
 
 namespace {
 
 constexpr int homeRow[8] = { 3, 4, 5, 2, 1, 5, 4, 3 };
 constexpr int topOffset = 10;
-
-struct square_colours {
-    float dark[3];
-    float light[3];
-};
-
-const square_colours schemes[] = {
-    { { 0, 0, 0 }, { 1, 1, 1 } }, // Black and White
-    { { 1, 0, 0 }, { 1, 1, 1 } }, // Red and White
-    { { 0, 0, 0 }, { 1, 0, 0 } }, // Black and Red
-};
 
 const float pieceColours[][3] = {
     { 0.2f, 0.2f, 0.2f }, // Black
@@ -28,8 +18,6 @@ const float pieceColours[][3] = {
     { 0, 0, 0.8f }, // Blue
     { 0.72f, 0.52f, 0 }, // Brown
 };
-
-template <typename T, int N> constexpr int count(const T (&)[N]) { return N; }
 
 } // namespace
 
@@ -74,17 +62,11 @@ bool chess::isP1(int column, int row) const { return isP1(board[column][row]); }
 
 bool chess::isP2(int column, int row) const { return isP2(board[column][row]); }
 
-void chess::changeBoard(int scheme)
-{
-    if (scheme < 0 || scheme >= count(schemes))
-        return;
-    std::copy_n(schemes[scheme].dark, 3, darkSquareColor);
-    std::copy_n(schemes[scheme].light, 3, lightSquareColor);
-}
+void chess::changeBoard(int scheme) { board_scheme(scheme, darkSquareColor, lightSquareColor); }
 
 void chess::changeColor(bool bottomPlayer, int colour)
 {
-    if (colour < 0 || colour >= count(pieceColours))
+    if (colour < 0 || colour >= static_cast<int>(std::size(pieceColours)))
         return;
     std::copy_n(pieceColours[colour], 3, bottomPlayer ? p1Color : p2Color);
 }

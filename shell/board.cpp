@@ -1,13 +1,26 @@
 #include "shell/game.h"
 
 #include <GL/glu.h>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 int boardsize = 0;
 float boardx = 0;
 float boardy = 0;
 
 namespace {
+
+struct square_colours {
+    float dark[3];
+    float light[3];
+};
+
+const square_colours schemes[] = {
+    { { 0, 0, 0 }, { 1, 1, 1 } }, // Black and White
+    { { 1, 0, 0 }, { 1, 1, 1 } }, // Red and White
+    { { 0, 0, 0 }, { 1, 0, 0 } }, // Black and Red
+};
 
 constexpr int selectionBufferSize = 120;
 constexpr unsigned recordHeader = 3; // name count, minimum depth, maximum depth
@@ -45,6 +58,26 @@ void draw_circle(float x, float y, float radius, const float* rgb)
     for (float angle = 0; angle < 6.283185307179586; angle = static_cast<float>(angle + 0.1))
         glVertex2f(x + radius * std::cos(angle), y + radius * std::sin(angle));
     glEnd();
+}
+
+void draw_square(int column, int row, const float* dark, const float* light)
+{
+    glColor3fv((column + row) % 2 == 0 ? dark : light);
+    glBegin(GL_POLYGON);
+    glVertex2i(column, row);
+    glVertex2i(column + 1, row);
+    glVertex2i(column + 1, row + 1);
+    glVertex2i(column, row + 1);
+    glEnd();
+}
+
+bool board_scheme(int scheme, float* dark, float* light)
+{
+    if (scheme < 0 || scheme >= static_cast<int>(std::size(schemes)))
+        return false;
+    std::copy_n(schemes[scheme].dark, 3, dark);
+    std::copy_n(schemes[scheme].light, 3, light);
+    return true;
 }
 
 int pick(int x, int y)

@@ -39,3 +39,8 @@ int ftoi(float x);
 void draw_circle(float x, float y, float radius, const float* rgb);
 // The selection name of the piece under window pixel (x, y), or -1.
 int pick(int x, int y);
+// Square (column, row) as one filled polygon: dark when column+row is even, light otherwise.
+void draw_square(int column, int row, const float* dark, const float* light);
+// The square colours of both games' schemes: 0 "Black and White", 1 "Red and White",
+// 2 "Black and Red". Any other number sets nothing and gives false.
+bool board_scheme(int scheme, float* dark, float* light);

@@ -1,5 +1,8 @@
 #include "support/checkers_setup.h"
 
+#include "support/dumps.h"
+#include "support/expect.h"
+
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -9,38 +12,17 @@ namespace {
 
 using namespace testing_support;
 
-void expectColour(const float* actual, float r, float g, float b)
-{
-    EXPECT_FLOAT_EQ(actual[0], r);
-    EXPECT_FLOAT_EQ(actual[1], g);
-    EXPECT_FLOAT_EQ(actual[2], b);
-}
-
 std::string dump(checkers& g)
 {
-    std::ostringstream captured;
-    auto* old = std::cout.rdbuf(captured.rdbuf());
-    g.printInformation();
-    std::cout.rdbuf(old);
-    return captured.str();
+    return capturedOutput([&] { g.printInformation(); });
 }
-
-const char* const startDump = " 2 0 2 0 2 0 2 0\n"
-                              " 0 2 0 2 0 2 0 2\n"
-                              " 2 0 2 0 2 0 2 0\n"
-                              " 0 0 0 0 0 0 0 0\n"
-                              " 0 0 0 0 0 0 0 0\n"
-                              " 0 1 0 1 0 1 0 1\n"
-                              " 1 0 1 0 1 0 1 0\n"
-                              " 0 1 0 1 0 1 0 1\n"
-                              "\n\n";
 
 TEST(CheckersPosition, BothConstructorsGiveTheStartingPosition)
 {
     for (bool p1First : { true, false }) {
         SCOPED_TRACE(p1First);
         checkers g(p1First);
-        EXPECT_EQ(dump(g), startDump);
+        EXPECT_EQ(dump(g), checkersStartDump);
         EXPECT_EQ(g.p1ToMove, p1First);
         EXPECT_EQ(g.p1PieceCount, 12);
         EXPECT_EQ(g.p2PieceCount, 12);

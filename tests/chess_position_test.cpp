@@ -1,10 +1,15 @@
 #include "chess/chess.h"
 
+#include "support/dumps.h"
+#include "support/expect.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 namespace {
+
+using namespace testing_support;
 
 const int startRows[8][8] = {
     { 3, 4, 5, 2, 1, 5, 4, 3 },
@@ -17,20 +22,9 @@ const int startRows[8][8] = {
     { 13, 14, 15, 12, 11, 15, 14, 13 },
 };
 
-void expectColour(const float* actual, float r, float g, float b)
-{
-    EXPECT_FLOAT_EQ(actual[0], r);
-    EXPECT_FLOAT_EQ(actual[1], g);
-    EXPECT_FLOAT_EQ(actual[2], b);
-}
-
 std::string dump(chess& g)
 {
-    std::ostringstream captured;
-    auto* old = std::cout.rdbuf(captured.rdbuf());
-    g.printInformation();
-    std::cout.rdbuf(old);
-    return captured.str();
+    return capturedOutput([&] { g.printInformation(); });
 }
 
 TEST(ChessPosition, BothConstructorsGiveTheStartingPositionAndDefaults)
@@ -136,16 +130,7 @@ TEST(ChessPosition, OutOfRangeColourNumbersChangeNothing)
 TEST(ChessPosition, DumpOfTheStartingPosition)
 {
     chess g(false);
-    EXPECT_EQ(dump(g),
-        "\t13\t14\t15\t12\t11\t15\t14\t13\n"
-        "\t16\t16\t16\t16\t16\t16\t16\t16\n"
-        "\t0\t0\t0\t0\t0\t0\t0\t0\n"
-        "\t0\t0\t0\t0\t0\t0\t0\t0\n"
-        "\t0\t0\t0\t0\t0\t0\t0\t0\n"
-        "\t0\t0\t0\t0\t0\t0\t0\t0\n"
-        "\t6\t6\t6\t6\t6\t6\t6\t6\n"
-        "\t3\t4\t5\t2\t1\t5\t4\t3\n"
-        "\n\n");
+    EXPECT_EQ(dump(g), chessStartDump);
 }
 
 } // namespace

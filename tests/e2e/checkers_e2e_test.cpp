@@ -1,21 +1,12 @@
 #include "e2e/board_view.h"
 #include "e2e/program.h"
+#include "support/dumps.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace e2e;
-
-const char* const checkersStart = " 2 0 2 0 2 0 2 0\n"
-                                  " 0 2 0 2 0 2 0 2\n"
-                                  " 2 0 2 0 2 0 2 0\n"
-                                  " 0 0 0 0 0 0 0 0\n"
-                                  " 0 0 0 0 0 0 0 0\n"
-                                  " 0 1 0 1 0 1 0 1\n"
-                                  " 1 0 1 0 1 0 1 0\n"
-                                  " 0 1 0 1 0 1 0 1\n"
-                                  "\n\n";
 
 void move(program& p, int fromColumn, int fromRow, int toColumn, int toRow)
 {
@@ -30,7 +21,7 @@ TEST(CheckersEndToEnd, NewGameStepJumpUndoAndBackToChess)
     p.takeLines(11);
 
     p.chooseMenu({ 0, 1 }, { 5, 2 }); // "New Checkers Game" > "Bottom player goes first"
-    EXPECT_EQ(p.dump(), checkersStart);
+    EXPECT_EQ(p.dump(), testing_support::checkersStartDump);
     // The red board: the bottom-left square is black, its neighbour red.
     EXPECT_TRUE(p.waitForPixel(boardX(1.02f), boardY(0.5f), { 255, 0, 0 }));
 

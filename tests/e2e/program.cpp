@@ -1,5 +1,7 @@
 #include "e2e/program.h"
 
+#include "e2e/x11_windows.h"
+
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -35,27 +37,6 @@ namespace {
     {
         if (std::system(command.c_str()) != 0)
             throw std::runtime_error("failed: " + command);
-    }
-
-    // The top-level windows with the given title.
-    std::vector<Window> windowsNamed(const char* title)
-    {
-        Display* d = display();
-        Window root, parent, *children = nullptr;
-        unsigned count = 0;
-        std::vector<Window> found;
-        XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
-        for (unsigned i = 0; i < count; ++i) {
-            char* name = nullptr;
-            if (XFetchName(d, children[i], &name) && name != nullptr) {
-                if (std::strcmp(name, title) == 0)
-                    found.push_back(children[i]);
-                XFree(name);
-            }
-        }
-        if (children != nullptr)
-            XFree(children);
-        return found;
     }
 
     // Mapped override-redirect windows: the pop-up menus.
@@ -96,7 +77,7 @@ program::program(const std::string& executable)
 {
     const char* title = "Chess & Checkers";
     // Another instance may be showing a window of the same title: ours is the new one.
-    const std::vector<Window> before = windowsNamed(title);
+    const std::vector<Window> before = windowsNamed(display(), title);
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0)
         throw std::runtime_error("pipe");
@@ -118,7 +99,7 @@ program::program(const std::string& executable)
 
     auto deadline = clock_type::now() + std::chrono::seconds(10);
     while (window_ == 0 && clock_type::now() < deadline) {
-        for (Window w : windowsNamed(title)) {
+        for (Window w : windowsNamed(display(), title)) {
             if (std::find(before.begin(), before.end(), w) == before.end())
                 window_ = w;
         }

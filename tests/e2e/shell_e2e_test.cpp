@@ -1,4 +1,5 @@
 #include "e2e/program.h"
+#include "support/dumps.h"
 
 #include <gtest/gtest.h>
 
@@ -18,16 +19,6 @@ const char* const welcome = "Welcome to Quor's OpenGL Chess & Checkers program.\
                             "If a player is in check, various moves may be difficult to make ;)\n"
                             "Otherwise, all moves and rules still apply.\n";
 
-const char* const chessStart = "\t13\t14\t15\t12\t11\t15\t14\t13\n"
-                               "\t16\t16\t16\t16\t16\t16\t16\t16\n"
-                               "\t0\t0\t0\t0\t0\t0\t0\t0\n"
-                               "\t0\t0\t0\t0\t0\t0\t0\t0\n"
-                               "\t0\t0\t0\t0\t0\t0\t0\t0\n"
-                               "\t0\t0\t0\t0\t0\t0\t0\t0\n"
-                               "\t6\t6\t6\t6\t6\t6\t6\t6\n"
-                               "\t3\t4\t5\t2\t1\t5\t4\t3\n"
-                               "\n\n";
-
 const std::vector<int> mainAndSub = { 5, 3 };
 
 TEST(ShellEndToEnd, WindowWelcomeDumpResizeAndQuitFromTheMenu)
@@ -44,9 +35,9 @@ TEST(ShellEndToEnd, WindowWelcomeDumpResizeAndQuitFromTheMenu)
     EXPECT_TRUE(p.waitForPixel(3, 546, { 0, 0, 0 })); // square (0, 0), beside its rook
     EXPECT_TRUE(p.waitForPixel(60, 5, { 255, 255, 255 })); // square (0, 7), beside its rook
 
-    EXPECT_EQ(p.dump(), chessStart);
+    EXPECT_EQ(p.dump(), testing_support::chessStartDump);
     p.key("alt+d"); // Alt alone held: nothing
-    EXPECT_EQ(p.dump(), chessStart); // only the one dump arrives
+    EXPECT_EQ(p.dump(), testing_support::chessStartDump); // only the one dump arrives
 
     p.resize(800, 400);
     EXPECT_TRUE(p.waitForPixel(600, 200, { 153, 102, 51 })); // brown beside the board
