@@ -4,6 +4,8 @@ BUILD_TEST := build/test
 BUILD_BENCH := build/bench
 BUILD_PACKAGE := build/package
 JOBS ?= 2
+# The GL driver's and the input library's own leaks are not this program's (see the file).
+SANITIZER_ENV := LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
 .PHONY: run build test test-build bench package soak fuzz format deps-run deps-test
 
@@ -35,15 +37,13 @@ package: deps-run
 # The X-level soak alone, for longer: SOAK_SECONDS=600 make soak
 SOAK_SECONDS ?= 60
 soak: test-build
-	SOAK_SECONDS=$(SOAK_SECONDS) LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-		scripts/with-xvfb.sh $(BUILD_TEST)/tests/e2e_tests --gtest_filter='Soak.*'
+	SOAK_SECONDS=$(SOAK_SECONDS) $(SANITIZER_ENV) scripts/with-xvfb.sh $(BUILD_TEST)/tests/e2e_tests --gtest_filter='Soak.*'
 
 # More random events than the test run: make fuzz SEED=7 EVENTS=2000000
 SEED ?= 1
 EVENTS ?= 1000000
 fuzz: test-build
-	FUZZ_SEED=$(SEED) FUZZ_EVENTS=$(EVENTS) LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-		scripts/with-xvfb.sh $(BUILD_TEST)/tests/fuzz_tests --gtest_filter='Fuzz.RandomEvents*'
+	FUZZ_SEED=$(SEED) FUZZ_EVENTS=$(EVENTS) $(SANITIZER_ENV) scripts/with-xvfb.sh $(BUILD_TEST)/tests/fuzz_tests --gtest_filter='Fuzz.RandomEvents*'
 
 format:
 	clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
