@@ -17,20 +17,6 @@ protected:
         ASSERT_NE(g, nullptr);
     }
 
-    void press(int column, int row) { mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, px(column), py(row)); }
-    void dragTo(int column, int row)
-    {
-        for (int step = 1; step <= 3; ++step)
-            mousemove(px(column) + step - 3, py(row));
-    }
-    void release(int column, int row) { mouse(GLUT_LEFT_BUTTON, GLUT_UP, px(column), py(row)); }
-    void moveByMouse(int fromColumn, int fromRow, int toColumn, int toRow)
-    {
-        press(fromColumn, fromRow);
-        dragTo(toColumn, toRow);
-        release(toColumn, toRow);
-    }
-
     checkers* g = nullptr;
 };
 

@@ -5,31 +5,13 @@ namespace {
 
 using namespace testing_support;
 
-// A whole move as the window reports it: press, a few motions, release.
 class ChessMouse : public GlTest {
 protected:
     void SetUp() override
     {
         GlTest::SetUp();
+        grabHeight = 0.1f; // the foot, inside every silhouette
         g = dynamic_cast<chess*>(my_game);
-    }
-
-    // Pixel of a point in a square: the foot of a piece standing there.
-    static int fx(int column) { return px(column, 0.5f); }
-    static int fy(int row) { return py(row, 0.1f); }
-
-    void press(int column, int row) { mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, fx(column), fy(row)); }
-    void dragTo(int column, int row)
-    {
-        for (int step = 1; step <= 3; ++step)
-            mousemove(fx(column) + step - 3, fy(row));
-    }
-    void release(int column, int row) { mouse(GLUT_LEFT_BUTTON, GLUT_UP, fx(column), fy(row)); }
-    void moveByMouse(int fromColumn, int fromRow, int toColumn, int toRow)
-    {
-        press(fromColumn, fromRow);
-        dragTo(toColumn, toRow);
-        release(toColumn, toRow);
     }
 
     chess* g = nullptr;
@@ -77,8 +59,8 @@ TEST_F(ChessMouse, IllegalAndOffBoardDropsRestoreThePosition)
     EXPECT_TRUE(chess_state(*g) == before);
     myReshape(800, 400); // room to the right of the board
     press(7, 1);
-    mousemove(pixelX(9.5f), fy(1));
-    mouse(GLUT_LEFT_BUTTON, GLUT_UP, pixelX(9.5f), fy(1));
+    mousemove(pixelX(9.5f), gy(1));
+    mouse(GLUT_LEFT_BUTTON, GLUT_UP, pixelX(9.5f), gy(1));
     EXPECT_TRUE(chess_state(*g) == before);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Pixel positions of board points in the 550 by 550 start window, and dumps read back as boards.
 
+#include "e2e/program.h"
+
 #include <array>
 #include <sstream>
 #include <string>
@@ -11,6 +13,15 @@ constexpr float unit = 550.0f / 8;
 
 inline int boardX(float x) { return static_cast<int>(x * unit); }
 inline int boardY(float y) { return static_cast<int>(550 - y * unit); }
+
+// Drags a piece from one square to the same point of another, `height` up from the lower edge:
+// 0.1 is a chess piece's foot, 0.5 a checker's centre.
+inline void dragPiece(
+    program& p, int fromColumn, int fromRow, int toColumn, int toRow, float height)
+{
+    p.drag(boardX(fromColumn + 0.5f), boardY(fromRow + height), boardX(toColumn + 0.5f),
+        boardY(toRow + height));
+}
 
 // board[column][row] from a dump of eight lines, top row first.
 using board_codes = std::array<std::array<int, 8>, 8>;

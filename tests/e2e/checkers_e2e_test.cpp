@@ -10,8 +10,7 @@ using namespace e2e;
 
 void move(program& p, int fromColumn, int fromRow, int toColumn, int toRow)
 {
-    p.drag(boardX(fromColumn + 0.5f), boardY(fromRow + 0.5f), boardX(toColumn + 0.5f),
-        boardY(toRow + 0.5f));
+    dragPiece(p, fromColumn, fromRow, toColumn, toRow, 0.5f);
 }
 
 TEST(CheckersEndToEnd, NewGameStepJumpUndoAndBackToChess)

@@ -7,11 +7,9 @@ namespace {
 
 using namespace e2e;
 
-// Drags a chess piece by its foot from one square to the same point of another.
 void move(program& p, int fromColumn, int fromRow, int toColumn, int toRow)
 {
-    p.drag(boardX(fromColumn + 0.5f), boardY(fromRow + 0.1f), boardX(toColumn + 0.5f),
-        boardY(toRow + 0.1f));
+    dragPiece(p, fromColumn, fromRow, toColumn, toRow, 0.1f);
 }
 
 TEST(ChessEndToEnd, DragIllegalDragAndUndo)

@@ -37,6 +37,25 @@ protected:
 
     // Clears and draws the current game as the display callback does.
     static void redraw() { display(); }
+
+    // A move as the window reports it: press, a few motions, release, each at the point of the
+    // square where pieces are grabbed (grabHeight up from the square's lower edge).
+    void press(int column, int row) { mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, px(column), gy(row)); }
+    void dragTo(int column, int row)
+    {
+        for (int step = 1; step <= 3; ++step)
+            mousemove(px(column) + step - 3, gy(row));
+    }
+    void release(int column, int row) { mouse(GLUT_LEFT_BUTTON, GLUT_UP, px(column), gy(row)); }
+    void moveByMouse(int fromColumn, int fromRow, int toColumn, int toRow)
+    {
+        press(fromColumn, fromRow);
+        dragTo(toColumn, toRow);
+        release(toColumn, toRow);
+    }
+    int gy(int row) const { return py(row, grabHeight); }
+
+    float grabHeight = 0.5f; // a checker's centre; chess tests grab a piece by its foot
 };
 
 } // namespace testing_support
