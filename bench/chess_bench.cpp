@@ -42,7 +42,7 @@ void PerftStart(benchmark::State& state)
     long leaves = 0;
     for (auto _ : state) {
         chess g(true);
-        perft_result r = perft(g, depth);
+        perft_result r = perft(g, depth, false);
         if (!r.undoExact)
             state.SkipWithError("undo was not exact");
         leaves += r.leaves;

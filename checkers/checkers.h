@@ -29,7 +29,7 @@ public:
     void mouseup(float x, float y) override;
     void mousemove(float x, float y) override;
     void undo() override;
-    bool gameover() const override;
+    bool gameover() override;
     void draw(bool selectionMode) override;
     void printInformation() override;
     void changeBoard(int scheme) override;
@@ -79,5 +79,4 @@ private:
     bool directionAllows(int row) const;
     void crown(int row);
     void endDrag();
-    void checkInvariants() const;
 };

@@ -21,8 +21,8 @@ void checkers::drawchecker(float x, float y, int code, int name)
         glPushName(name);
     // A man has a rim in the main shade around the second; a king is larger and inverts them.
     bool king = code == 3 || code == 4;
-    const float* main = isP1(code) ? p1Color : p2Color;
-    const float* accent = isP1(code) ? p1AccentColor : p2AccentColor;
+    float* main = isP1(code) ? p1Color : p2Color;
+    float* accent = isP1(code) ? p1AccentColor : p2AccentColor;
     if (isP1(code) || isP2(code)) {
         draw_circle(x, y, king ? 0.45f : 0.4f, king ? accent : main);
         draw_circle(x, y, king ? 0.36f : 0.32f, king ? main : accent);

@@ -30,7 +30,7 @@ public:
     void mouseup(float x, float y) override;
     void mousemove(float x, float y) override;
     void undo() override;
-    bool gameover() const override;
+    bool gameover() override;
     void draw(bool selectionMode) override;
     void printInformation() override;
     void changeBoard(int scheme) override;
@@ -86,5 +86,4 @@ private:
     bool castlingAllows(int column, int row) const;
     void choosePromotion(int x, int y);
     void lift(int x, int y, int column, int row);
-    void checkInvariants() const;
 };

@@ -67,7 +67,7 @@ template <int N> void footAndBody(const vertex (&foot)[8], const vertex (&body)[
     footAndBody(foot, body, N);
 }
 
-void silhouette(int type, const float* colour)
+void silhouette(int type, float* colour)
 {
     switch (type) {
     case 1:
@@ -138,7 +138,7 @@ void chess::drawpiece(float x, float y, int code, int name)
 {
     if (name != -1)
         glPushName(name);
-    const float* colour = isP1(code) ? p1Color : p2Color;
+    float* colour = isP1(code) ? p1Color : p2Color;
     glColor3fv(colour);
     glPushMatrix();
     glTranslatef(x - 0.5f, y - 0.5f, 0);

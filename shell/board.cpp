@@ -51,7 +51,7 @@ float toBoardY(int y) { return static_cast<float>(8.0 - y / (boardsize / 8.0)); 
 
 int ftoi(float x) { return static_cast<int>(std::floor(x)); }
 
-void draw_circle(float x, float y, float radius, const float* rgb)
+void draw_circle(float x, float y, float radius, float* rgb)
 {
     glColor3fv(rgb);
     glBegin(GL_POLYGON);

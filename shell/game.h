@@ -13,7 +13,7 @@ public:
     virtual void mousemove(float x, float y) = 0;
     virtual void undo() = 0;
     // A query without side effects: true once the game has ended.
-    virtual bool gameover() const = 0;
+    virtual bool gameover() = 0;
     // Draws the whole scene; with selectionMode every pickable piece carries its name.
     virtual void draw(bool selectionMode) = 0;
     // Dumps the position on standard output.
@@ -36,7 +36,7 @@ float toBoardY(int y);
 // Rounds towards minus infinity: ftoi(-0.2f) is -1.
 int ftoi(float x);
 // A filled disc centred on board point (x, y); leaves rgb as the current colour.
-void draw_circle(float x, float y, float radius, const float* rgb);
+void draw_circle(float x, float y, float radius, float* rgb);
 // The selection name of the piece under window pixel (x, y), or -1.
 int pick(int x, int y);
 // Square (column, row) as one filled polygon: dark when column+row is even, light otherwise.

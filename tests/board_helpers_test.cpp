@@ -1,7 +1,9 @@
+#include "checkers/checkers.h"
 #include "support/gl_fixture.h"
 
 #include <GL/glu.h>
 #include <cmath>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -21,7 +23,7 @@ public:
     void mouseup(float, float) override { }
     void mousemove(float, float) override { }
     void undo() override { }
-    bool gameover() const override { return false; }
+    bool gameover() override { return false; }
     void printInformation() override { }
     void changeBoard(int) override { }
     void changeColor(bool, int) override { }
@@ -41,6 +43,16 @@ public:
         }
     }
 };
+
+// Code written against the declared interface compiles unchanged: quad_game overrides the nine
+// operations as declared, and the helpers and both games' gameover have exactly these types.
+static_assert(std::is_same_v<decltype(&toBoardX), float (*)(int)>);
+static_assert(std::is_same_v<decltype(&toBoardY), float (*)(int)>);
+static_assert(std::is_same_v<decltype(&ftoi), int (*)(float)>);
+static_assert(std::is_same_v<decltype(&draw_circle), void (*)(float, float, float, float*)>);
+static_assert(std::is_same_v<decltype(&pick), int (*)(int, int)>);
+static_assert(std::is_same_v<decltype(&chess::gameover), bool (chess::*)()>);
+static_assert(std::is_same_v<decltype(&checkers::gameover), bool (checkers::*)()>);
 
 using BoardHelpers = GlTest;
 
@@ -106,7 +118,7 @@ TEST_F(BoardHelpers, BrownBackgroundBesideTheBoard)
 TEST_F(BoardHelpers, DrawCircleIsOnePolygonOf63Vertices)
 {
     myReshape(800, 800);
-    const float rgb[3] = { 0.25f, 0.5f, 0.75f };
+    float rgb[3] = { 0.25f, 0.5f, 0.75f };
     auto items = captureFeedback([&] { draw_circle(4, 4, 2, rgb); });
     EXPECT_EQ(items.size(), 61u); // one fan of n - 2 triangles
     auto vertices = distinctVertices(items);
@@ -168,6 +180,14 @@ TEST_F(BoardHelpers, PickStaysInsideItsBufferWhenItOverflows)
     for (GLuint i = 0; i < 40; ++i)
         g.quads.push_back({ 2, 2, { 200 + i } });
     EXPECT_EQ(pick(px(2), py(2)), 200);
+
+    // 7 + 22 * 5 entries put the last record's header at 117-119 and its name past the end.
+    g.quads.clear();
+    g.quads.push_back({ 2, 2, { 1, 2, 3, 4 } });
+    for (GLuint i = 0; i < 22; ++i)
+        g.quads.push_back({ 2, 2, { i, i + 1 } });
+    g.quads.push_back({ 2, 2, { 99 } });
+    EXPECT_EQ(pick(px(2), py(2)), -1);
 }
 
 } // namespace

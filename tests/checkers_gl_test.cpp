@@ -133,6 +133,14 @@ TEST_F(CheckersGl, AJumpingPieceGoesOnJumpingUntilTheOpponentLifts)
     EXPECT_FALSE(g->p1ToMove);
     moveByMouse(3, 4, 5, 6);
     EXPECT_EQ(g->board[5][6], 1);
+
+    moveByMouse(0, 7, 1, 6); // the opponent's step ends the jumping for both sides
+    press(1, 6);
+    EXPECT_EQ(g->dragging, 0);
+    release(1, 6);
+    g->undo(); // undoing that step does not reopen the chain
+    press(5, 6);
+    EXPECT_EQ(g->dragging, 0);
 }
 
 TEST_F(CheckersGl, AManCrownedByAJumpJumpsOnAsAKing)
@@ -161,6 +169,9 @@ TEST_F(CheckersGl, LostReleaseAndUndoDuringADragKeepEveryPiece)
     dragTo(4, 3);
     release(4, 3);
     EXPECT_EQ(g->board[4][3], 1);
+    press(4, 3); // a piece that stepped does not go on out of turn
+    EXPECT_EQ(g->dragging, 0);
+    release(4, 3);
     press(0, 5);
     dragTo(1, 4);
     keyboard('z', 0, 0);

@@ -247,6 +247,16 @@ TEST(CheckersGameOver, LastPieceCapturedEndsTheGame)
     }
 }
 
+TEST(CheckersGameOver, CountsSetByHandArePlayedAsTheyStand)
+{
+    checkers g(true);
+    g.p1PieceCount = 3;
+    liftAt(g, 1, 2);
+    EXPECT_TRUE(drop(g, 0, 3));
+    g.undo();
+    EXPECT_EQ(g.p1PieceCount, 3);
+}
+
 TEST(CheckersGameOver, NoLegalMoveIsNotTheEnd)
 {
     // The bottom man is blocked: the top men stand in front and the jump square is taken.

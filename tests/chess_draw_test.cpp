@@ -225,6 +225,8 @@ TEST_F(ChessDrawing, OnlyTheStripIsPickableWhileAPromotionWaits)
         SCOPED_TRACE(bottomPromotes);
         g.promotionPending = true;
         g.p1ToMove = !bottomPromotes;
+        g.board[5][4] = 1; // a king under the rook of the strip: its crown sticks out
+        EXPECT_EQ(pick(px(5), py(4, 0.85f)), -1);
         const int expected[4] = { 2, 4, 5, 3 };
         const int offset = bottomPromotes ? 0 : 10;
         for (int i = 0; i < 4; ++i)

@@ -58,6 +58,7 @@ TEST_P(ChessPerft, PublishedCountsWithExactUndo)
             perft_result r = perft(g, static_cast<int>(depth));
             EXPECT_EQ(r.leaves, c.counts[depth - 1]);
             EXPECT_TRUE(r.undoExact);
+            EXPECT_EQ(r.broken, "");
         }
     }
 }

@@ -39,6 +39,17 @@ TEST(ChessPlay, RefusedDropsPutThePieceBackAndKeepTheTurn)
     g.mousemove(-0.6f, 1.5f);
     g.mouseup(0, 0);
     EXPECT_TRUE(chess_state(g) == before);
+    // Just left of and just below the board, beside squares the rook could reach.
+    chess rook = makeChess({ "....k...", "........", "........", "........", "........", "........",
+                               ".R......", "....K..." },
+        true);
+    const chess_state rookBefore(rook);
+    for (auto [x, y] : { std::pair { -0.3f, 1.5f }, { 1.5f, -0.3f } }) {
+        liftAt(rook, 1, 1);
+        rook.mousemove(x, y);
+        rook.mouseup(0, 0);
+        EXPECT_TRUE(chess_state(rook) == rookBefore);
+    }
 }
 
 TEST(ChessPlay, TheDropSquareIsUnderThePieceCentreNotThePointer)
@@ -108,6 +119,10 @@ TEST(ChessPlay, RooksLoseTheirRightFromAnyRowAndNeverRegainIt)
     for (int i = 0; i < 5; ++i)
         g.undo();
     EXPECT_TRUE(g.p1CanCastleKingside && g.p1CanCastleQueenside);
+    for (auto [from, to] :
+        { std::pair { "e1", "f1" }, { "e8", "d8" }, { "f1", "e1" }, { "d8", "e8" } })
+        ASSERT_TRUE(play(g, from, to));
+    EXPECT_FALSE(play(g, "e1", "g1")); // a king that has moved never castles again
 }
 
 TEST(ChessPlay, CapturedCornerRookCannotBeConjuredByCastling)
@@ -191,6 +206,28 @@ TEST(ChessPlay, TwoUndosGiveTheTurnBackAndAnEmptyHistoryIsANoOp)
     g.undo();
     g.undo();
     EXPECT_TRUE(chess_state(g) == chess_state(chess(true)));
+}
+
+// The fields are public: positions that play never reaches are played like any other.
+TEST(ChessPlay, PositionsPlayNeverReachesArePlayedToo)
+{
+    const std::string empty = "........";
+    chess noKings
+        = makeChess({ empty, empty, empty, empty, empty, empty, empty, "R......." }, true);
+    EXPECT_TRUE(play(noKings, "a1", "a5"));
+    chess kingTaken
+        = makeChess({ "....k...", empty, empty, empty, empty, empty, empty, "....R..K" }, true);
+    EXPECT_TRUE(play(kingTaken, "e1", "e8")); // a capture like any other, ending nothing
+    chess backRows
+        = makeChess({ "p...k...", empty, empty, empty, empty, empty, empty, "P...K..." }, true);
+    EXPECT_TRUE(play(backRows, "e1", "e2"));
+    EXPECT_TRUE(play(backRows, "e8", "d8"));
+    EXPECT_TRUE(play(backRows, "a1", "a2"));
+    for (chess* g : { &noKings, &kingTaken, &backRows }) {
+        while (!g->undoStack.empty())
+            g->undo();
+        g->undo();
+    }
 }
 
 TEST(ChessPlay, TopPlayerFirstWhenBuiltWithFalse)

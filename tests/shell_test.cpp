@@ -23,7 +23,7 @@ public:
     }
     void mousemove(float x, float y) override { log("move", x, y); }
     void undo() override { calls.push_back("undo"); }
-    bool gameover() const override { return over; }
+    bool gameover() override { return over; }
     void draw(bool) override { }
     void printInformation() override { calls.push_back("print"); }
     void changeBoard(int scheme) override { log("board", scheme, 0); }

@@ -2,6 +2,7 @@
 // Building checkers positions from diagrams, lifting as mousedown does, and move counting.
 
 #include "checkers/checkers.h"
+#include "support/invariants.h"
 
 #include <cstring>
 #include <set>
@@ -144,9 +145,9 @@ struct checkers_state {
     }
 };
 
-// Leaves depth plies ahead, each ply any step or jump by a piece of the player to move; every
-// move is undone and checked against the copy made before it.
-inline long checkersPerft(checkers& g, int depth, bool& undoExact)
+// Leaves depth plies ahead, each ply any step or jump by a piece of the player to move. sound turns
+// false when a move breaks an invariant or its undo differs from the copy made before it.
+inline long checkersPerft(checkers& g, int depth, bool& sound)
 {
     if (depth == 0)
         return 1;
@@ -162,13 +163,14 @@ inline long checkersPerft(checkers& g, int depth, bool& undoExact)
                     liftAt(g, fc, fr);
                     if (!drop(g, tc, tr))
                         continue;
-                    leaves += checkersPerft(g, depth - 1, undoExact);
+                    sound = sound && brokenInvariant(g).empty();
+                    leaves += checkersPerft(g, depth - 1, sound);
                     g.undo();
                     // The origin is where the piece came from, as before the lift.
                     checkers_state after(g);
                     after.fromColumn = before.fromColumn;
                     after.fromRow = before.fromRow;
-                    undoExact = undoExact && after == before;
+                    sound = sound && after == before;
                 }
             }
         }

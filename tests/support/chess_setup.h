@@ -3,6 +3,7 @@
 // through the class's own operations.
 
 #include "chess/chess.h"
+#include "support/invariants.h"
 
 #include <cctype>
 #include <cstring>
@@ -163,6 +164,8 @@ struct chess_state {
 struct perft_result {
     long leaves = 0;
     bool undoExact = true;
+    bool checkInvariants = true; // off where only the speed is measured
+    std::string broken; // the first invariant broken after a move
 };
 
 // Counts leaf positions depth plies ahead: every lift of the mover's pieces, every drop square,
@@ -187,6 +190,8 @@ inline void perft(chess& g, int depth, perft_result& out)
                     }
                     g.dragging = 0;
                     g.move(tc, tr);
+                    if (out.checkInvariants && out.broken.empty())
+                        out.broken = brokenInvariant(g);
                     if (g.promotionPending) {
                         const int choices[4] = { 2, 3, 4, 5 };
                         const int offset = g.p1ToMove ? 10 : 0;
@@ -210,9 +215,10 @@ inline void perft(chess& g, int depth, perft_result& out)
     }
 }
 
-inline perft_result perft(chess& g, int depth)
+inline perft_result perft(chess& g, int depth, bool checkInvariants = true)
 {
     perft_result result;
+    result.checkInvariants = checkInvariants;
     perft(g, depth, result);
     return result;
 }
