@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Set-up, build, play and test in one place. Every target installs what it lacks first.
 BUILD_RUN := build/release
 BUILD_TEST := build/test
@@ -7,7 +8,8 @@ JOBS ?= 2
 # The GL driver's and the input library's own leaks are not this program's (see the file).
 SANITIZER_ENV := LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: run build test test-build bench package soak fuzz format deps-run deps-test
+.PHONY: run build test test-build bench package package-check soak fuzz format deps-run deps-package \
+	deps-check deps-test
 
 run: build
 	./$(BUILD_RUN)/chess-checkers
@@ -16,7 +18,7 @@ build: deps-run
 	cmake -S . -B $(BUILD_RUN) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_RUN) -j $(JOBS)
 
-test: test-build package
+test: test-build package-check
 	scripts/check-format.sh
 	scripts/with-xvfb.sh ctest --test-dir $(BUILD_TEST) --output-on-failure
 
@@ -29,10 +31,18 @@ bench: deps-test
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
 	scripts/with-xvfb.sh $(BUILD_BENCH)/bench/benchmarks
 
-package: deps-run
-	cmake -S . -B $(BUILD_PACKAGE) -DCMAKE_BUILD_TYPE=Release
+# What is shipped is built with Debian's hardening flags: stack protector, fortify, PIE, BIND_NOW.
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package: deps-package
+	cmake -S . -B $(BUILD_PACKAGE) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
 	cmake --build $(BUILD_PACKAGE) -j $(JOBS)
+	rm -f $(BUILD_PACKAGE)/*.deb
 	cd $(BUILD_PACKAGE) && cpack
+
+package-check: package deps-check
+	scripts/package-check.sh $(BUILD_PACKAGE)
 
 # The X-level soak alone, for longer: SOAK_SECONDS=600 make soak
 SOAK_SECONDS ?= 60
@@ -50,6 +60,12 @@ format:
 
 deps-run:
 	scripts/install-deps.sh run
+
+deps-package:
+	scripts/install-deps.sh package
+
+deps-check:
+	scripts/install-deps.sh check
 
 deps-test:
 	scripts/install-deps.sh test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/shell.h"
 
 #include <GL/freeglut.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/chess_setup.h"
 
 #include <benchmark/benchmark.h>

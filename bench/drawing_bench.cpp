@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chess/chess.h"
 #include "shell/game.h"
 #include "shell/shell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real executable, started afresh for every iteration: time from the start of the process
 // to the first frame on screen, found by polling the window's pixels, and its peak resident
 // memory once that frame is shown.

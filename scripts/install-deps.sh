@@ -1,12 +1,20 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the benchmarks need, only those missing.
-# Usage: install-deps.sh run|test
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages that a target needs, only those missing.
+# Usage: install-deps.sh run|package|check|test
+#   run: build and play; package: also build the .deb; check: also judge it (lintian,
+#   desktop-file-validate, appstreamcli); test: everything, with the test and benchmark tools.
 set -e
-run_pkgs="cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev"
+run_pkgs="cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev
+    librsvg2-bin netpbm"
+package_pkgs="dpkg-dev file"
+check_pkgs="lintian desktop-file-utils appstream"
 test_pkgs="libgtest-dev libbenchmark-dev xvfb xauth xdotool clang-format"
 case "$1" in
 run) wanted="$run_pkgs" ;;
-*) wanted="$run_pkgs $test_pkgs" ;;
+package) wanted="$run_pkgs $package_pkgs" ;;
+check) wanted="$run_pkgs $package_pkgs $check_pkgs" ;;
+*) wanted="$run_pkgs $package_pkgs $check_pkgs $test_pkgs" ;;
 esac
 missing=""
 for p in $wanted; do
@@ -14,10 +22,15 @@ for p in $wanted; do
 done
 [ -z "$missing" ] && exit 0
 echo "installing:$missing"
-if [ "$(id -u)" -ne 0 ]; then
-    echo "missing packages:$missing; run as root or install them by hand" >&2
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=""
+elif command -v sudo >/dev/null; then
+    as_root="sudo"
+else
+    echo "missing packages:$missing; run as root, install sudo, or install them by hand" >&2
     exit 1
 fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
-apt-get install -y -q --no-install-recommends $missing
+# Waits for another apt or dpkg run to finish instead of failing on its lock.
+apt="$as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600"
+$apt update -q
+$apt install -y -q --no-install-recommends $missing

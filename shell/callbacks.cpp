@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/game.h"
 #include "shell/shell.h"
 

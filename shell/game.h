@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The shell's only view of a game, and the board helpers that both games call.

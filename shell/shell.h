@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Window callbacks, menus and game switching. Only the shell talks to GLUT.

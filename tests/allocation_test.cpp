@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Counts this program's own heap allocations (global operator new) while frames are drawn and
 // pieces dragged. The GL driver's C allocations are not counted: they are not this code's.
 #include "support/gl_fixture.h"

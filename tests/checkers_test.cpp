@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/checkers_setup.h"
 
 #include "support/dumps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/chess_setup.h"
 #include "support/gl_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "checkers/checkers.h"
 #include "support/gl_fixture.h"
 

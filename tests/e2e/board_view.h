@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pixel positions of board points in the 550 by 550 start window, and dumps read back as boards.
 

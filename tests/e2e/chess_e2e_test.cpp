@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "e2e/board_view.h"
 #include "e2e/program.h"
 

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "e2e/program.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <gtest/gtest.h>
@@ -28,6 +30,19 @@ bool exists(const std::string& path)
     return stat(path.c_str(), &s) == 0;
 }
 
+// Standard output of a shell command; a failed command gives what it printed plus "failed".
+std::string commandOutput(const std::string& command)
+{
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        text.append(buffer, n);
+    if (pipe == nullptr || pclose(pipe) != 0)
+        text += "failed";
+    return text;
+}
+
 TEST(Package, InstalledIntoAScratchRootItStartsAndShowsItsWindow)
 {
     const std::string deb = findPackage();
@@ -39,9 +54,20 @@ TEST(Package, InstalledIntoAScratchRootItStartsAndShowsItsWindow)
 
     for (const char* file :
         { "/usr/games/chess-checkers", "/usr/share/applications/chess-checkers.desktop",
+            "/usr/share/metainfo/org.chesscheckers.ChessCheckers.metainfo.xml",
             "/usr/share/icons/hicolor/scalable/apps/chess-checkers.svg",
-            "/usr/share/man/man6/chess-checkers.6" })
+            "/usr/share/icons/hicolor/16x16/apps/chess-checkers.png",
+            "/usr/share/icons/hicolor/256x256/apps/chess-checkers.png",
+            "/usr/share/man/man6/chess-checkers.6.gz", "/usr/share/doc/chess-checkers/copyright" })
         EXPECT_TRUE(exists(root + file)) << file;
+
+    // Information and a missing display are answered on the console, without a window.
+    const std::string installed = root + "/usr/games/chess-checkers";
+    EXPECT_EQ(commandOutput(installed + " --version"), "chess-checkers 1.0.0\n");
+    EXPECT_EQ(commandOutput(installed + " --help | head -n 1"),
+        "Usage: chess-checkers [GLUT OPTION]...\n");
+    EXPECT_EQ(commandOutput("env -u DISPLAY " + installed + " 2>&1; echo status $?"),
+        "chess-checkers: cannot open display: DISPLAY is not set\nstatus 1\n");
 
     {
         e2e::program p(root + "/usr/games/chess-checkers");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "e2e/program.h"
 
 #include "e2e/x11_windows.h"
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 // Last: Xlib defines macros (None, Bool) that clash with names in other headers.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -190,6 +192,34 @@ std::string program::errors()
 }
 
 rect program::window() const { return geometry(window_); }
+
+std::string program::windowClass() const
+{
+    XClassHint hint {};
+    if (!XGetClassHint(display(), window_, &hint))
+        return "";
+    std::string both = std::string(hint.res_name) + "/" + hint.res_class;
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return both;
+}
+
+long program::windowPid() const
+{
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    Atom pidAtom = XInternAtom(display(), "_NET_WM_PID", False);
+    if (XGetWindowProperty(display(), window_, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format,
+            &count, &after, &data)
+            != Success
+        || data == nullptr)
+        return -1;
+    long pid = count == 1 ? static_cast<long>(*reinterpret_cast<unsigned long*>(data)) : -1;
+    XFree(data);
+    return pid;
+}
 
 void program::moveTo(int x, int y) const
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Drives the real chess-checkers executable on the test display, as a person would: xdotool for
 // the pointer and keys, stdout for the dumps, the window's pixels for what is shown.
@@ -31,6 +32,10 @@ public:
     void drain();
 
     rect window() const;
+    pid_t pid() const { return pid_; }
+    // What window lists read off the window: WM_CLASS as "instance/class", and _NET_WM_PID.
+    std::string windowClass() const;
+    long windowPid() const;
     // Window-relative pointer actions.
     void moveTo(int x, int y) const;
     void drag(int x0, int y0, int x1, int y1) const;

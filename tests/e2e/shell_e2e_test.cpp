@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "e2e/program.h"
 #include "support/dumps.h"
 
@@ -51,6 +52,8 @@ TEST(ShellEndToEnd, EscapeQuitsWithStatusZero)
 {
     e2e::program p;
     ASSERT_TRUE(p.waitForOutput("Otherwise"));
+    EXPECT_EQ(p.windowClass(), "chess-checkers/chess-checkers"); // StartupWMClass in the menu entry
+    EXPECT_EQ(p.windowPid(), p.pid());
     p.key("Escape");
     EXPECT_EQ(p.waitForExit(), 0);
     EXPECT_EQ(p.errors(), "");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fuzz/events.h"
 
 #include <cstdlib>
@@ -189,6 +190,7 @@ std::vector<event> generate(std::uint64_t seed, int count)
 std::string format(const std::vector<event>& events)
 {
     std::ostringstream out;
+    out << "# SPDX-License-Identifier: MIT\n";
     for (const event& e : events)
         out << names[static_cast<int>(e.what)] << ' ' << e.a << ' ' << e.b << '\n';
     return out.str();
@@ -196,11 +198,14 @@ std::string format(const std::vector<event>& events)
 
 std::vector<event> parse(const std::string& text)
 {
-    std::istringstream in(text);
+    std::istringstream lines(text);
     std::vector<event> out;
-    std::string name;
-    event e { kind::display };
-    while (in >> name >> e.a >> e.b) {
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream in(line);
+        std::string name;
+        event e { kind::display };
+        if (line.empty() || line[0] == '#' || !(in >> name >> e.a >> e.b))
+            continue; // comments, such as the licence line
         for (int k = 0; k < 10; ++k) {
             if (name == names[k])
                 e.what = static_cast<kind>(k);

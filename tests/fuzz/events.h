@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Window events as the toolkit would deliver them, generated from a seed, written and read as
 // text so that a failing sequence can be kept as a regression test.

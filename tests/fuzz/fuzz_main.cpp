@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random-event fuzzing of the whole program. The test runs each seeded chunk of events in a child
 // process of its own (so that a failed assertion or a sanitizer report cannot hide the seed),
 // and shrinks a failing chunk to a short list that still fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fuzz/intents.h"
 
 #include "checkers/checkers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fuzz/player.h"
 
 #include "fuzz/intents.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Building checkers positions from diagrams, lifting as mousedown does, and move counting.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Building chess positions from diagrams, lifting pieces as mousedown does, and move counting
 // through the class's own operations.

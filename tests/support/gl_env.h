@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A real Mesa GL context in a freeglut window on the test display, and ways to look at what was
 // drawn: pixels read back, and primitives captured in feedback mode.

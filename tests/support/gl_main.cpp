@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/gl_env.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What play from the start can never break, checked by the tests that reach positions by play
 // (random events, move counting). The games themselves accept any state their fields can hold.

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "shell/cli.h"
+
+#include <X11/Xlib.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char usage[] = "Usage: chess-checkers [GLUT OPTION]...\n"
+                     "Chess or checkers for two players at one computer, played with the mouse.\n"
+                     "\n"
+                     "Mouse:\n"
+                     "  left button     press on a piece of the player to move, drag it, release\n"
+                     "                  it over the target square; in chess, click a piece on\n"
+                     "                  the white strip to promote a pawn\n"
+                     "  middle button   show the \"Game Over\" banner until a new game\n"
+                     "  right button    menu: new game, colours, undo, quit\n"
+                     "\n"
+                     "Keys:\n"
+                     "  z               take back the last move\n"
+                     "  d               print the position on standard output\n"
+                     "  Escape          quit\n"
+                     "\n"
+                     "GLUT options:\n"
+                     "  -display NAME   the X display to open (default: $DISPLAY)\n"
+                     "  -iconic         start with the window iconified\n"
+                     "  -direct         insist on direct rendering\n"
+                     "  -indirect       use indirect rendering\n"
+                     "  -sync           synchronous X protocol, for debugging\n"
+                     "  -gldebug        report OpenGL errors after each redraw\n"
+                     "The window's size and position are fixed at start; -geometry is ignored.\n"
+                     "\n"
+                     "  --help          show this text and exit\n"
+                     "  --version       show the version and exit\n";
+
+} // namespace
+
+bool answerInfoOption(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(usage, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("chess-checkers " CHESS_CHECKERS_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool displayUsable(int argc, char** argv)
+{
+    const char* name = std::getenv("DISPLAY");
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-display") == 0)
+            name = argv[i + 1];
+    }
+    if (name == nullptr || *name == '\0') {
+        std::fputs("chess-checkers: cannot open display: DISPLAY is not set\n", stderr);
+        return false;
+    }
+    Display* display = XOpenDisplay(name);
+    if (display == nullptr) {
+        std::fprintf(stderr, "chess-checkers: cannot open display: %s\n", name);
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
+}
