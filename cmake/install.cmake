@@ -28,6 +28,7 @@ Chess knows every move, castling, en passant and promotion, and refuses a move
 that leaves the mover's king attacked. Checkers knows men and kings, steps,
 jumps, further jumps by the piece that has just jumped and crowning. There is
 no computer opponent.")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://chess-checkers.org/)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Dependencies as dpkg-shlibdeps reads them off the binary, on the release it is built on.
