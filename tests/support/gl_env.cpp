@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 // Last: Xlib defines macros (None, Bool) that clash with names in the headers above.
+#include <GL/glx.h>
 #include <X11/Xlib.h>
 
 namespace testing_support {
@@ -54,6 +55,13 @@ void openGlWindow()
     }
     if (boardsize == 0)
         noDisplay("the window was never shown");
+}
+
+void releaseGlContext()
+{
+    // At exit the toolkit destroys the window and then closes the display, and Mesa 25 flushes a
+    // context still bound at that point into the destroyed window: a fatal X error.
+    glXMakeCurrent(glXGetCurrentDisplay(), None, nullptr);
 }
 
 void pumpEvents()

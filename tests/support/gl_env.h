@@ -11,6 +11,8 @@ namespace testing_support {
 
 // Opens the window once for the whole test program; exits non-zero when there is no display.
 void openGlWindow();
+// Unbinds the GL context while its window still exists; call it last, before leaving main.
+void releaseGlContext();
 
 // Processes pending window events, as the event loop would between callbacks.
 void pumpEvents();

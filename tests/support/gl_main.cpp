@@ -19,5 +19,6 @@ int main(int argc, char** argv)
     // While the GL driver is loaded; its exit-time teardown strands blocks of its own.
     __lsan_do_leak_check();
 #endif
+    testing_support::releaseGlContext();
     return result;
 }
