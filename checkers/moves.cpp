@@ -60,7 +60,10 @@ void checkers::mouseup(float, float)
     int column = ftoi(dragX + 0.5f);
     int row = ftoi(dragY + 0.5f);
     dragging = 0;
-    if (isLegalStep(column, row))
+    // A drag state set by hand may start from no square: nothing is played or put back.
+    if (!onBoard(fromColumn, fromRow))
+        cancelMove();
+    else if (isLegalStep(column, row))
         step(column, row);
     else if (isLegalJump(column, row))
         jump(column, row);
@@ -151,7 +154,11 @@ void checkers::saveMove(int toColumn, int toRow, int capturedPiece)
         checker_undo(fromColumn, fromRow, toColumn, toRow, p1ToMove, capturedPiece, liftedPiece));
 }
 
-void checkers::cancelMove() { board[fromColumn][fromRow] = liftedPiece; }
+void checkers::cancelMove()
+{
+    if (onBoard(fromColumn, fromRow))
+        board[fromColumn][fromRow] = liftedPiece;
+}
 
 void checkers::endDrag()
 {

@@ -82,9 +82,12 @@ public:
     std::stack<chess_undo> undoStack;
 
 private:
+    // Castling is the king's move from column 4 of its home row to column 2 or 6 of that row;
+    // legality, the trial board, the move and its undo all ask this one rule.
+    static bool isCastling(int code, int fromColumn, int fromRow, int toColumn, int toRow);
     bool movementAllows(int column, int row) const;
     bool pawnAllows(int column, int row) const;
-    bool castlingAllows(int column, int row) const;
+    bool castlingAllows(int column) const;
     void choosePromotion(int x, int y);
     void lift(int x, int y, int column, int row);
 };

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "chess/chess.h"
 
-#include <cstdlib>
-
 namespace {
 
 constexpr int king = 1, rook = 3, pawn = 6;
@@ -50,7 +48,8 @@ void chess::choosePromotion(int x, int y)
     int name = pick(x, y);
     if (name == -1 || !isPromotionChoice(getType(name)))
         return;
-    board[fromColumn][fromRow] = name;
+    if (onBoard(fromColumn, fromRow))
+        board[fromColumn][fromRow] = name;
     promotionPending = false;
 }
 
@@ -69,7 +68,7 @@ void chess::mouseup(float, float)
     // The square under the centre of the dragged piece, not under the pointer.
     int column = ftoi(dragX + 0.5f);
     int row = ftoi(dragY + 0.5f);
-    bool legal = onBoard(column, row) && isLegal(column, row);
+    bool legal = onBoard(fromColumn, fromRow) && onBoard(column, row) && isLegal(column, row);
     dragging = 0;
     if (legal)
         move(column, row);
@@ -79,7 +78,9 @@ void chess::mouseup(float, float)
 
 void chess::cancelMove()
 {
-    board[fromColumn][fromRow] = liftedPiece;
+    // A drag state set by hand may name no square: then there is nothing to put back.
+    if (onBoard(fromColumn, fromRow))
+        board[fromColumn][fromRow] = liftedPiece;
     dragging = 0;
 }
 
@@ -98,7 +99,7 @@ void chess::move(int column, int row)
     int type = getType(liftedPiece);
     bool ownerIsP1 = isP1(liftedPiece);
     if (type == king) {
-        bool castling = fromColumn == 4 && (column == 2 || column == 6);
+        bool castling = isCastling(liftedPiece, fromColumn, fromRow, column, row);
         board[fromColumn][fromRow] = 0;
         board[column][row] = liftedPiece;
         if (castling) {
@@ -144,7 +145,7 @@ void chess::undo()
     int movedType = getType(last.movedPiece);
     int columnDistance = last.toColumn - last.fromColumn;
 
-    if (movedType == king && std::abs(columnDistance) == 2) {
+    if (isCastling(last.movedPiece, last.fromColumn, last.fromRow, last.toColumn, last.toRow)) {
         board[last.fromColumn][last.fromRow] = last.movedPiece;
         board[(last.toColumn + last.fromColumn) / 2][last.fromRow] = 0;
         board[last.toColumn][last.toRow] = 0;

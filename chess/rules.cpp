@@ -83,6 +83,13 @@ bool chess::isLegal(int column, int row) const
     return !wouldPutInCheck(column, row);
 }
 
+bool chess::isCastling(int code, int fromColumn, int fromRow, int toColumn, int toRow)
+{
+    int homeRow = isP1(code) ? 0 : 7;
+    return getType(code) == king && fromColumn == 4 && fromRow == homeRow && toRow == homeRow
+        && (toColumn == queensideColumn || toColumn == kingsideColumn);
+}
+
 bool chess::movementAllows(int column, int row) const
 {
     int dc = column - fromColumn;
@@ -93,7 +100,7 @@ bool chess::movementAllows(int column, int row) const
     case king:
         if (std::abs(dc) <= 1 && std::abs(dr) <= 1)
             return true;
-        return castlingAllows(column, row);
+        return isCastling(liftedPiece, fromColumn, fromRow, column, row) && castlingAllows(column);
     case queen:
         return (straight || diagonal) && pathClear(board, fromColumn, fromRow, column, row);
     case rook:
@@ -134,12 +141,10 @@ bool chess::pawnAllows(int column, int row) const
     return fromRow == enPassantRow && board[column][fromRow] == opponentPawn;
 }
 
-bool chess::castlingAllows(int column, int row) const
+bool chess::castlingAllows(int column) const
 {
     bool kingside = p1ToMove ? p1CanCastleKingside : p2CanCastleKingside;
     bool queenside = p1ToMove ? p1CanCastleQueenside : p2CanCastleQueenside;
-    if (row != fromRow)
-        return false;
     if (!(column == queensideColumn && queenside) && !(column == kingsideColumn && kingside))
         return false;
     int step = column < fromColumn ? -1 : 1;
@@ -160,8 +165,7 @@ bool chess::wouldPutInCheck(int column, int row) const
     std::memcpy(trial, board, sizeof trial);
     int type = getType(liftedPiece);
     int moverRook = p1ToMove ? rook : rook + 10;
-    if (type == king && fromColumn == 4
-        && (column == queensideColumn || column == kingsideColumn)) {
+    if (isCastling(liftedPiece, fromColumn, fromRow, column, row)) {
         bool kingside = column == kingsideColumn;
         trial[4][fromRow] = 0;
         trial[kingside ? 7 : 0][fromRow] = 0;

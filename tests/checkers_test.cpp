@@ -179,6 +179,15 @@ TEST(CheckersRules, AStepOutOfTurnIsRefusedAndChangesNothing)
         after.fromRow = before.fromRow;
         EXPECT_TRUE(after == before);
     }
+    // A drag state set by hand on a fresh game names no square: nothing is played or put back.
+    checkers handSet(true);
+    const checkers_state fresh(handSet);
+    handSet.dragging = 1;
+    handSet.mousemove(0.0f, 1.0f);
+    handSet.mouseup(0, 0);
+    handSet.dragging = 1;
+    handSet.undo();
+    EXPECT_TRUE(checkers_state(handSet) == fresh);
 }
 
 TEST(CheckersRules, CrowningByStepAndByJumpUndoneAsMen)

@@ -111,6 +111,13 @@ TEST_F(ChessMouse, PromotionIsChosenOnTheStrip)
     menu(21); // "Undo Move"
     EXPECT_EQ(g->board[1][6], 6);
     EXPECT_EQ(g->board[1][7], 0);
+    // A choice pending by hand for no square: the click ends it and writes nowhere.
+    const chess_state before(*g);
+    g->promotionPending = true;
+    g->fromColumn = g->fromRow = -1;
+    press(3, 4);
+    EXPECT_FALSE(g->promotionPending);
+    EXPECT_TRUE(chess_state(*g) == before);
 }
 
 TEST_F(ChessMouse, EveryPromotionChoiceForBothPlayers)

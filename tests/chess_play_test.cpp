@@ -51,6 +51,19 @@ TEST(ChessPlay, RefusedDropsPutThePieceBackAndKeepTheTurn)
         rook.mouseup(0, 0);
         EXPECT_TRUE(chess_state(rook) == rookBefore);
     }
+    // A drag state set by hand that names no square puts back nothing, anywhere.
+    chess handSet(true);
+    const chess_state fresh(handSet);
+    for (auto end : { &chess::cancelMove, &chess::undo }) {
+        handSet.dragging = 1;
+        handSet.liftedPiece = 2;
+        (handSet.*end)();
+        EXPECT_TRUE(chess_state(handSet) == fresh);
+    }
+    handSet.dragging = 1;
+    handSet.mousemove(3.0f, 3.0f);
+    handSet.mouseup(0, 0);
+    EXPECT_TRUE(chess_state(handSet) == fresh);
 }
 
 TEST(ChessPlay, TheDropSquareIsUnderThePieceCentreNotThePointer)
@@ -228,6 +241,23 @@ TEST(ChessPlay, PositionsPlayNeverReachesArePlayedToo)
         while (!g->undoStack.empty())
             g->undo();
         g->undo();
+    }
+    // Two-column king moves played by hand from off the home square, rights set: plain moves,
+    // and undo gives back exactly the position before.
+    for (auto [from, to] : { std::pair { "a1", "c1" }, { "e2", "g2" }, { "e2", "c2" } }) {
+        SCOPED_TRACE(std::string(from) + to);
+        auto [fc, fr] = square(from);
+        auto [tc, tr] = square(to);
+        diagram rows = { "r...k..r", empty, empty, empty, empty, empty, "R.......", "R......R" };
+        rows[7 - fr][fc] = 'K';
+        chess g = makeChess(rows, true, true);
+        const chess_state before(g);
+        liftAt(g, fc, fr);
+        g.move(tc, tr);
+        EXPECT_EQ(g.board[tc][tr], 1);
+        EXPECT_EQ(g.board[tc == 2 ? 3 : 5][tr], 0); // no rook brought beside it
+        g.undo();
+        EXPECT_TRUE(chess_state(g) == before);
     }
 }
 

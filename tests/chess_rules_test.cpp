@@ -122,6 +122,15 @@ const rule_case cases[] = {
         { "d1", "d2", "e2", "f1", "f2", "g1" } },
     { "NoCastlingWithAnotherPieceInTheCorner", with(castlingBase, "h1", 'N'), true, "e1",
         { "c1", "d1", "d2", "e2", "f1", "f2" } },
+    // Rights set by hand castle only a king on its home square.
+    { "NoCastlingFromAnotherColumn",
+        { "....k...", "........", "........", "........", "........", "........", "........",
+            "K......R" },
+        true, "a1", { "a2", "b1", "b2" } },
+    { "NoCastlingOffTheHomeRow",
+        { "r...k..r", "........", "........", "........", "........", "........", "R...K..R",
+            "........" },
+        true, "e2", { "d1", "d2", "d3", "e1", "e3", "f1", "f2", "f3" } },
 };
 
 std::set<std::string> mirrored(const std::set<std::string>& names)
