@@ -1,15 +1,32 @@
 # SPDX-License-Identifier: MIT
-# Set-up, build, play and test in one place. Every target installs what it lacks first.
-BUILD_RUN := build/release
-BUILD_TEST := build/test
-BUILD_BENCH := build/bench
-BUILD_PACKAGE := build/package
+# Set-up, build, play and test in one place. Every target installs the Debian packages it lacks
+# first, unless INSTALL_DEPS=no (for packagers whose dependencies come from elsewhere).
+INSTALL_DEPS ?= yes
 JOBS ?= 2
+# A compiler chosen in the environment (CXX=clang++ make test) builds in folders of its own.
+ifeq ($(origin CXX),environment)
+BUILD_TAG := -$(notdir $(firstword $(CXX)))
+endif
+BUILD_RUN := build/release$(BUILD_TAG)
+BUILD_TEST := build/test$(BUILD_TAG)
+BUILD_BENCH := build/bench$(BUILD_TAG)
+BUILD_PACKAGE := build/package$(BUILD_TAG)
+VERSION := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 # The GL driver's and the input library's own leaks are not this program's (see the file).
 SANITIZER_ENV := LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 
-.PHONY: run build test test-build bench package package-check soak fuzz format deps-run deps-package \
-	deps-check deps-test
+# Archive times in the package and the source release are the commit's, not the build's: two
+# builds of one commit give the same bytes. Outside git, the release date in the changelog.
+ifeq ($(origin SOURCE_DATE_EPOCH),undefined)
+SOURCE_DATE_EPOCH := $(shell test -e .git && git log -1 --format=%ct 2>/dev/null \
+	|| dpkg-parsechangelog -l data/changelog -STimestamp 2>/dev/null)
+endif
+export SOURCE_DATE_EPOCH
+
+.PHONY: all build run test test-build bench package package-check dist soak fuzz format \
+	deps-run deps-package deps-check deps-test
+
+all: build
 
 run: build
 	./$(BUILD_RUN)/chess-checkers
@@ -20,10 +37,11 @@ build: deps-run
 
 test: test-build package-check
 	scripts/check-format.sh
-	scripts/with-xvfb.sh ctest --test-dir $(BUILD_TEST) --output-on-failure
+	cd $(BUILD_TEST) && $(CURDIR)/scripts/with-xvfb.sh ctest -j $(JOBS) --output-on-failure
 
 test-build: deps-test
-	cmake -S . -B $(BUILD_TEST) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DBUILD_TESTS=ON
+	cmake -S . -B $(BUILD_TEST) -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DBUILD_TESTS=ON \
+		-DTEST_PACKAGE_DIR=$(CURDIR)/$(BUILD_PACKAGE)
 	cmake --build $(BUILD_TEST) -j $(JOBS)
 
 bench: deps-test
@@ -31,10 +49,11 @@ bench: deps-test
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
 	scripts/with-xvfb.sh $(BUILD_BENCH)/bench/benchmarks
 
-# What is shipped is built with Debian's hardening flags: stack protector, fortify, PIE, BIND_NOW.
+# What is shipped is built with Debian's hardening flags (stack protector, fortify, PIE,
+# BIND_NOW) and laid out as a Debian game, the program in /usr/games.
 BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 package: deps-package
-	cmake -S . -B $(BUILD_PACKAGE) -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B $(BUILD_PACKAGE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_BINDIR=games \
 		-DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
 	cmake --build $(BUILD_PACKAGE) -j $(JOBS)
@@ -43,6 +62,13 @@ package: deps-package
 
 package-check: package deps-check
 	scripts/package-check.sh $(BUILD_PACKAGE)
+
+# The source release of the checked-out commit, in build/.
+dist:
+	mkdir -p build
+	git archive --format=tar --prefix=chess-checkers-$(VERSION)/ HEAD \
+		| gzip -9n >build/chess-checkers-$(VERSION).tar.gz
+	@echo build/chess-checkers-$(VERSION).tar.gz
 
 # The X-level soak alone, for longer: SOAK_SECONDS=600 make soak
 SOAK_SECONDS ?= 60
@@ -58,14 +84,7 @@ fuzz: test-build
 format:
 	clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
 
-deps-run:
-	scripts/install-deps.sh run
-
-deps-package:
-	scripts/install-deps.sh package
-
-deps-check:
-	scripts/install-deps.sh check
-
-deps-test:
-	scripts/install-deps.sh test
+deps-run deps-package deps-check deps-test:
+ifneq ($(INSTALL_DEPS),no)
+	scripts/install-deps.sh $(@:deps-%=%)
+endif

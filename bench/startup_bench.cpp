@@ -15,7 +15,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-#include <vector>
 
 // Last: Xlib defines macros that clash with names in other headers.
 #include <X11/Xlib.h>
@@ -60,7 +59,6 @@ void StartToFirstFrame(benchmark::State& state)
     XSetErrorHandler(ignoreErrors); // the window may vanish between two requests
     double peakKiB = 0;
     for (auto _ : state) {
-        const std::vector<Window> before = e2e::windowsNamed(d, "Chess & Checkers");
         const auto start = std::chrono::steady_clock::now();
         pid_t pid = fork();
         if (pid == 0) {
@@ -71,13 +69,8 @@ void StartToFirstFrame(benchmark::State& state)
         bool shown = false;
         const auto deadline = start + std::chrono::seconds(10);
         while (!shown && std::chrono::steady_clock::now() < deadline) {
-            for (Window w : e2e::windowsNamed(d, "Chess & Checkers")) {
-                bool old = false;
-                for (Window b : before)
-                    old = old || b == w;
-                if (!old && boardShown(d, w))
-                    shown = true;
-            }
+            Window w = e2e::windowOfProcess(d, pid);
+            shown = w != 0 && boardShown(d, w);
             if (!shown)
                 std::this_thread::sleep_for(std::chrono::microseconds(500));
         }

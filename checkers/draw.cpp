@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "checkers/checkers.h"
 
-#include <GL/gl.h>
+#include "shell/gl.h"
 
 void checkers::draw(bool selectionMode)
 {

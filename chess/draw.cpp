@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "chess/chess.h"
 
-#include <GL/gl.h>
+#include "shell/gl.h"
 
 namespace {
 

@@ -1,18 +1,24 @@
 # SPDX-License-Identifier: MIT
-# Laid out as a Debian game: the program in games/, its menu entry, software-centre metadata,
-# icons, manual page and documentation under share/.
+# The program in bin/ (the Debian package sets CMAKE_INSTALL_BINDIR=games), its menu entry,
+# software-centre metadata, icons, manual page and documentation under share/.
+set(CMAKE_INSTALL_DOCDIR share/doc/chess-checkers CACHE PATH "Documentation (DATAROOTDIR/doc/chess-checkers)")
+include(GNUInstallDirs)
+# Folders are made 0755 whatever the umask of whoever installs or packages.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(APP_ID org.chesscheckers.ChessCheckers)
-install(TARGETS chess-checkers RUNTIME DESTINATION games)
-install(FILES data/chess-checkers.desktop DESTINATION share/applications)
-install(FILES data/${APP_ID}.metainfo.xml DESTINATION share/metainfo)
-install(FILES data/chess-checkers.svg DESTINATION share/icons/hicolor/scalable/apps)
+set(share ${CMAKE_INSTALL_DATAROOTDIR})
+install(TARGETS chess-checkers RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES data/chess-checkers.desktop DESTINATION ${share}/applications)
+install(FILES data/${APP_ID}.metainfo.xml DESTINATION ${share}/metainfo)
+install(FILES data/chess-checkers.svg DESTINATION ${share}/icons/hicolor/scalable/apps)
 foreach(size IN LISTS ICON_SIZES)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/chess-checkers.png
-    DESTINATION share/icons/hicolor/${size}x${size}/apps)
+    DESTINATION ${share}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/chess-checkers.6.gz DESTINATION share/man/man6)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/chess-checkers.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES data/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
-  DESTINATION share/doc/chess-checkers)
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME chess-checkers)

@@ -4,7 +4,11 @@
 # clang-format 14 (Debian 12); later versions place a few constructs differently, so with them a
 # difference is shown but does not fail the check.
 cd "$(dirname "$0")/.."
-files=$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
+if [ -e .git ]; then
+    files=$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
+else # an unpacked source release
+    files=$(find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+fi
 major=$(clang-format --version | sed -n 's/.*version \([0-9]*\)\..*/\1/p')
 if [ "$major" = 14 ]; then
     exec clang-format --dry-run --Werror $files

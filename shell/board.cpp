@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "shell/game.h"
 
-#include <GL/glu.h>
+#include "shell/gl.h"
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 int boardsize = 0;
 float boardx = 0;
@@ -50,7 +51,17 @@ float toBoardX(int x) { return static_cast<float>(x / (boardsize / 8.0)); }
 
 float toBoardY(int y) { return static_cast<float>(8.0 - y / (boardsize / 8.0)); }
 
-int ftoi(float x) { return static_cast<int>(std::floor(x)); }
+int ftoi(float x)
+{
+    // Beyond int the conversion is undefined: saturate, and let NaN go off the board like -inf.
+    constexpr float limit = 2147483648.0f; // 2^31, exact in float
+    float down = std::floor(x);
+    if (std::isnan(down) || down < -limit)
+        return std::numeric_limits<int>::min();
+    if (down >= limit)
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(down);
+}
 
 void draw_circle(float x, float y, float radius, float* rgb)
 {

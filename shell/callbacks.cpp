@@ -2,32 +2,32 @@
 #include "shell/game.h"
 #include "shell/shell.h"
 
-#include <GL/glut.h>
+#include "shell/gl.h"
 #include <cstdlib>
 
+// gcc announces AddressSanitizer with a macro of its own, clang through __has_feature.
 #if defined(__SANITIZE_ADDRESS__)
+#define CHESS_CHECKERS_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CHESS_CHECKERS_ASAN 1
+#endif
+#endif
+#if defined(CHESS_CHECKERS_ASAN)
 #include <sanitizer/lsan_interface.h>
 #endif
 
 shell_state shellState = shell_state::playing;
+bool menuInUse = false;
 int (*getModifiers)() = glutGetModifiers;
 
 namespace {
 
 constexpr unsigned char escapeKey = 27;
+bool exiting = false;
 
 // Mouse events can only be converted to board units once the first reshape has set the view.
 bool viewReady() { return boardsize > 0; }
-
-[[noreturn]] void quit()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    // Look for leaks while the GL driver is still loaded: its own teardown during exit strands
-    // blocks that would otherwise be reported against this program.
-    __lsan_do_leak_check();
-#endif
-    std::exit(0);
-}
 
 void finish()
 {
@@ -38,6 +38,24 @@ void finish()
 }
 
 } // namespace
+
+void quit()
+{
+    exiting = true;
+#if defined(CHESS_CHECKERS_ASAN)
+    // Look for leaks while the GL driver is still loaded: its own teardown during exit strands
+    // blocks that would otherwise be reported against this program.
+    __lsan_do_leak_check();
+#endif
+    std::exit(0);
+}
+
+void windowClosed()
+{
+    // The toolkit also calls this while it takes its windows down during exit.
+    if (!exiting)
+        quit();
+}
 
 void display()
 {
@@ -106,6 +124,10 @@ void mousemove(int x, int y)
 
 void keyboard(unsigned char key, int, int)
 {
+    // With a window manager the keyboard stays with the main window while a menu is open: an
+    // Escape meant for the menu must not end the game, nor a "z" take a move back under it.
+    if (menuInUse)
+        return;
     switch (key) {
     case escapeKey:
         quit();
@@ -123,6 +145,8 @@ void keyboard(unsigned char key, int, int)
 }
 
 void special_keyboard(int, int, int) { }
+
+void menuStatus(int status, int, int) { menuInUse = status == GLUT_MENU_IN_USE; }
 
 void menu(int value)
 {

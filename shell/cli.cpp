@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shell/cli.h"
 
-#include <X11/Xlib.h>
+#include <cctype>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -25,12 +24,15 @@ const char usage[] = "Usage: chess-checkers [GLUT OPTION]...\n"
                      "\n"
                      "GLUT options:\n"
                      "  -display NAME   the X display to open (default: $DISPLAY)\n"
+                     "  -geometry WxH+X+Y\n"
+                     "                  the window's size and position, or either alone; by\n"
+                     "                  default 550x550+680+100, moved (and shrunk only if need\n"
+                     "                  be) so that a smaller screen shows the whole window\n"
                      "  -iconic         start with the window iconified\n"
                      "  -direct         insist on direct rendering\n"
                      "  -indirect       use indirect rendering\n"
                      "  -sync           synchronous X protocol, for debugging\n"
                      "  -gldebug        report OpenGL errors after each redraw\n"
-                     "The window's size and position are fixed at start; -geometry is ignored.\n"
                      "\n"
                      "  --help          show this text and exit\n"
                      "  --version       show the version and exit\n";
@@ -52,22 +54,17 @@ bool answerInfoOption(int argc, char** argv)
     return false;
 }
 
-bool displayUsable(int argc, char** argv)
+bool geometryGivesSize(int argc, char** argv)
 {
-    const char* name = std::getenv("DISPLAY");
+    const char* spec = nullptr;
     for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-display") == 0)
-            name = argv[i + 1];
+        if (std::strcmp(argv[i], "-geometry") == 0)
+            spec = argv[i + 1];
     }
-    if (name == nullptr || *name == '\0') {
-        std::fputs("chess-checkers: cannot open display: DISPLAY is not set\n", stderr);
+    if (spec == nullptr)
         return false;
-    }
-    Display* display = XOpenDisplay(name);
-    if (display == nullptr) {
-        std::fprintf(stderr, "chess-checkers: cannot open display: %s\n", name);
-        return false;
-    }
-    XCloseDisplay(display);
-    return true;
+    // [=][WxH][{+-}X{+-}Y]: a size, when there is one, comes first.
+    if (*spec == '=')
+        ++spec;
+    return std::isdigit(static_cast<unsigned char>(*spec)) != 0;
 }

@@ -7,6 +7,6 @@
 // should then end with status 0 without opening a display.
 bool answerInfoOption(int argc, char** argv);
 
-// Whether the display GLUT will use (its -display argument, else DISPLAY) can be opened; if not,
-// says so in one line on standard error.
-bool displayUsable(int argc, char** argv);
+// Whether the command line hands GLUT a -geometry with a size in it; GLUT takes the option
+// out of the arguments, so ask before it sees them.
+bool geometryGivesSize(int argc, char** argv);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "shell/cli.h"
+#include "shell/gl.h"
+#include "shell/placement.h"
 #include "shell/shell.h"
 #include "shell/window.h"
 
-#include <GL/glut.h>
+#include <csignal>
 
 int main(int argc, char** argv)
 {
@@ -11,13 +13,19 @@ int main(int argc, char** argv)
         return 0;
     if (!displayUsable(argc, argv))
         return 1;
+    // Output to a reader that has gone away fails quietly instead of ending the game.
+    std::signal(SIGPIPE, SIG_IGN);
+    bool sizeGiven = geometryGivesSize(argc, argv);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_SINGLE);
-    glutInitWindowSize(550, 550);
-    glutInitWindowPosition(680, 100);
+    initWindowPlace(sizeGiven);
     glutCreateWindow("Chess & Checkers");
     announceWindow();
+    watchWindow();
     registerCallbacks();
+#if defined(FREEGLUT)
+    glutCloseFunc(windowClosed);
+#endif
     printWelcome();
     buildMenus();
     glutMainLoop();

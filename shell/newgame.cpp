@@ -4,7 +4,8 @@
 #include "shell/game.h"
 #include "shell/shell.h"
 
-#include <GL/glut.h>
+#include "shell/gl.h"
+#include <utility>
 
 // Created before main runs, so a game exists before any window does.
 game* my_game = new chess(true);
@@ -17,17 +18,15 @@ void registerCallbacks()
     glutMotionFunc(mousemove);
     glutKeyboardFunc(keyboard);
     glutSpecialFunc(special_keyboard);
+    glutMenuStatusFunc(menuStatus);
     shellState = shell_state::playing;
 }
 
 void newgame(bool checkersGame, bool p1First)
 {
-    delete my_game;
-    my_game = nullptr;
-    if (checkersGame)
-        my_game = new checkers(p1First);
-    else
-        my_game = new chess(p1First);
+    // The next game exists before the current one goes, so my_game never dangles.
+    game* next = checkersGame ? static_cast<game*>(new checkers(p1First)) : new chess(p1First);
+    delete std::exchange(my_game, next);
     glutIdleFunc(nullptr);
     glutMouseFunc(mouse);
     glutMotionFunc(mousemove);

@@ -7,6 +7,8 @@
 // passes the mouse on, Finished draws the banner and takes no mouse input.
 enum class shell_state { playing, banner, finished };
 extern shell_state shellState;
+// True from the moment a pop-up menu opens until it closes; keys are not for the game then.
+extern bool menuInUse;
 
 // Returns the GLUT modifier mask of the event being handled; a seam so that tests can hold Alt.
 extern int (*getModifiers)();
@@ -19,6 +21,12 @@ void mousemove(int x, int y);
 void keyboard(unsigned char key, int x, int y);
 void special_keyboard(int key, int x, int y);
 void menu(int value);
+void menuStatus(int status, int x, int y);
+
+// Ends the program with status 0; every way out (keys, menu, the window closed) comes here.
+[[noreturn]] void quit();
+// The window's close callback: the window manager has closed it.
+void windowClosed();
 
 // Replaces the current game by a fresh one and returns to Playing.
 void newgame(bool checkersGame, bool p1First);

@@ -1,6 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Gives the current GLUT window what docks and task switchers look for: its class (matched by
-// the desktop entry's StartupWMClass), the owning process and the game's icon.
+// What the program asks of the window system beyond GLUT. Built on Xlib where the build has it,
+// and otherwise as no-ops (shell/window_plain.cpp), so the game runs wherever GLUT does.
+
+// Whether the display GLUT will use (its -display argument, else DISPLAY) can be opened; if not,
+// says so in one line on standard error.
+bool displayUsable(int argc, char** argv);
+
+// Gives the main window what docks and task switchers look for: its class (matched by the
+// desktop entry's StartupWMClass), the owning process and the game's icon. They are set as the
+// toolkit maps the window; this call only covers a toolkit that mapped it some other way.
 void announceWindow();
+
+// Ends the program when another client destroys the window, as a close would.
+void watchWindow();

@@ -4,6 +4,7 @@
 
 #include <GL/glu.h>
 #include <cmath>
+#include <limits>
 #include <type_traits>
 #include <vector>
 
@@ -65,6 +66,11 @@ TEST_F(BoardHelpers, FtoiRoundsTowardsMinusInfinity)
     EXPECT_EQ(ftoi(2.7f), 2);
     EXPECT_EQ(ftoi(7.99f), 7);
     EXPECT_EQ(ftoi(8.0f), 8);
+    // Past the int range and for NaN: defined, and off the board.
+    EXPECT_EQ(ftoi(3e9f), std::numeric_limits<int>::max());
+    EXPECT_EQ(ftoi(-3e9f), std::numeric_limits<int>::min());
+    EXPECT_EQ(ftoi(std::nanf("")), std::numeric_limits<int>::min());
+    EXPECT_EQ(ftoi(-2147483648.0f), std::numeric_limits<int>::min());
 }
 
 TEST_F(BoardHelpers, ViewValuesFollowTheWindowShape)

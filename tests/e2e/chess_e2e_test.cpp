@@ -20,12 +20,19 @@ TEST(ChessEndToEnd, DragIllegalDragAndUndo)
     p.takeLines(11);
     const std::string start = p.dump();
 
-    move(p, 4, 1, 4, 3);
+    // Released right of the cell's middle: the window shows the pawn settled in e4's cell.
+    p.drag(boardX(4.5f), boardY(1.1f), boardX(4.8f), boardY(3.1f));
+    const std::array<int, 3> white = { 255, 255, 255 }, black = { 0, 0, 0 };
+    const std::array<int, 3> bottomPiece = { 204, 204, 204 }, topPiece = { 51, 51, 51 };
+    EXPECT_TRUE(p.waitForPixel(boardX(4.5f), boardY(3.5f), bottomPiece)); // the pawn's head
+    EXPECT_TRUE(p.waitForPixel(boardX(4.5f), boardY(1.5f), white)); // e2, left empty
     board_codes after = parseDump(p.dump());
     EXPECT_EQ(after[4][3], 6);
     EXPECT_EQ(after[4][1], 0);
 
-    move(p, 3, 7, 3, 3); // top queen through her own pawn: refused
+    move(p, 3, 7, 3, 3); // top queen through her own pawn: refused, and shown back on d8
+    EXPECT_TRUE(p.waitForPixel(boardX(3.5f), boardY(3.65f), black));
+    EXPECT_TRUE(p.waitForPixel(boardX(3.5f), boardY(7.65f), topPiece)); // the queen's head
     move(p, 4, 3, 4, 4); // out of turn: the top player is to move
     EXPECT_EQ(parseDump(p.dump()), after);
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "e2e/program.h"
 
-#include "e2e/x11_windows.h"
-
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -12,6 +10,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -21,18 +20,72 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "e2e/x11_windows.h"
+
 namespace e2e {
 
 namespace {
 
     using clock_type = std::chrono::steady_clock;
 
+    Display* connection = nullptr;
+
+    void disconnect()
+    {
+        if (connection != nullptr)
+            XCloseDisplay(connection);
+        connection = nullptr;
+    }
+
+    // The connection to the display that DISPLAY names: a test may start one of its own.
     Display* display()
     {
-        static Display* d = XOpenDisplay(nullptr);
-        if (d == nullptr)
+        if (connection == nullptr)
+            connection = XOpenDisplay(nullptr);
+        if (connection == nullptr)
             throw std::runtime_error("no X display: run the tests through 'make test'");
-        return d;
+        return connection;
+    }
+
+    // Starts a program that dies with the test process, whatever ends that.
+    pid_t spawn(const std::vector<const char*>& argv)
+    {
+        pid_t pid = fork();
+        if (pid == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            std::vector<char*> args;
+            for (const char* a : argv)
+                args.push_back(const_cast<char*>(a));
+            args.push_back(nullptr);
+            execvp(args[0], args.data());
+            _exit(127);
+        }
+        return pid;
+    }
+
+    void end(pid_t& pid)
+    {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+        pid = -1;
+    }
+
+    Window frameOf(Window w)
+    {
+        Display* d = display();
+        for (;;) {
+            Window root, parent, *children = nullptr;
+            unsigned count = 0;
+            if (!XQueryTree(d, w, &root, &parent, &children, &count))
+                return w;
+            if (children != nullptr)
+                XFree(children);
+            if (parent == root)
+                return w;
+            w = parent;
+        }
     }
 
     void run(const std::string& command)
@@ -77,9 +130,6 @@ namespace {
 
 program::program(const std::string& executable)
 {
-    const char* title = "Chess & Checkers";
-    // Another instance may be showing a window of the same title: ours is the new one.
-    const std::vector<Window> before = windowsNamed(display(), title);
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0)
         throw std::runtime_error("pipe");
@@ -98,26 +148,30 @@ program::program(const std::string& executable)
     stderr_ = err[0];
     fcntl(stdout_, F_SETFL, O_NONBLOCK);
     fcntl(stderr_, F_SETFL, O_NONBLOCK);
+    if (!waitForWindow()) {
+        // No destructor runs for a constructor that throws: the child must not outlive it.
+        stop();
+        throw std::runtime_error("the window of " + executable + " never appeared");
+    }
+}
 
+bool program::waitForWindow()
+{
     auto deadline = clock_type::now() + std::chrono::seconds(10);
-    while (window_ == 0 && clock_type::now() < deadline) {
-        for (Window w : windowsNamed(display(), title)) {
-            if (std::find(before.begin(), before.end(), w) == before.end())
-                window_ = w;
-        }
+    while (window_ == 0 && clock_type::now() < deadline && running()) {
+        window_ = windowOfProcess(display(), pid_);
         if (window_ == 0)
             pause(20);
     }
     // Mapped, and drawn at least once, before anyone looks at it.
     XWindowAttributes a;
-    while (clock_type::now() < deadline && XGetWindowAttributes(display(), window_, &a)
-        && a.map_state != IsViewable)
+    while (window_ != 0 && clock_type::now() < deadline
+        && XGetWindowAttributes(display(), window_, &a) && a.map_state != IsViewable)
         pause(20);
-    if (window_ == 0)
-        throw std::runtime_error("the window never appeared");
+    return window_ != 0;
 }
 
-program::~program()
+void program::stop()
 {
     if (running()) {
         kill(pid_, SIGKILL);
@@ -126,6 +180,8 @@ program::~program()
     close(stdout_);
     close(stderr_);
 }
+
+program::~program() { stop(); }
 
 void program::pump(int timeoutMs)
 {
@@ -193,6 +249,8 @@ std::string program::errors()
 
 rect program::window() const { return geometry(window_); }
 
+rect program::frame() const { return geometry(frameOf(window_)); }
+
 std::string program::windowClass() const
 {
     XClassHint hint {};
@@ -204,22 +262,7 @@ std::string program::windowClass() const
     return both;
 }
 
-long program::windowPid() const
-{
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    Atom pidAtom = XInternAtom(display(), "_NET_WM_PID", False);
-    if (XGetWindowProperty(display(), window_, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format,
-            &count, &after, &data)
-            != Success
-        || data == nullptr)
-        return -1;
-    long pid = count == 1 ? static_cast<long>(*reinterpret_cast<unsigned long*>(data)) : -1;
-    XFree(data);
-    return pid;
-}
+long program::windowPid() const { return e2e::windowPid(display(), window_); }
 
 void program::moveTo(int x, int y) const
 {
@@ -257,15 +300,11 @@ void program::resize(int width, int height) const
         + std::to_string(height));
 }
 
-void program::chooseMenu(
-    const std::vector<int>& path, const std::vector<int>& entryCounts, int x, int y) const
-{
-    moveTo(x, y);
-    std::vector<Window> known = menuWindows();
-    // A right click opens the menu and leaves it open; a click inside it chooses.
-    run("xdotool click 3");
-    int entryX = 0, entryY = 0;
-    for (std::size_t level = 0; level < path.size(); ++level) {
+namespace {
+
+    // Waits for a menu window that is not among the known ones to show, and adds it to them.
+    Window newMenu(std::vector<Window>& known, std::size_t level)
+    {
         Window menu = 0;
         auto deadline = clock_type::now() + std::chrono::seconds(3);
         while (menu == 0 && clock_type::now() < deadline) {
@@ -279,6 +318,30 @@ void program::chooseMenu(
         if (menu == 0)
             throw std::runtime_error("menu level " + std::to_string(level) + " did not open");
         known.push_back(menu);
+        return menu;
+    }
+
+} // namespace
+
+void program::openMenu(int x, int y) const
+{
+    moveTo(x, y);
+    std::vector<Window> known = menuWindows();
+    // A right click opens the menu and leaves it open.
+    run("xdotool click 3");
+    newMenu(known, 0);
+}
+
+void program::chooseMenu(
+    const std::vector<int>& path, const std::vector<int>& entryCounts, int x, int y) const
+{
+    moveTo(x, y);
+    std::vector<Window> known = menuWindows();
+    // A right click opens the menu and leaves it open; a click inside it chooses.
+    run("xdotool click 3");
+    int entryX = 0, entryY = 0;
+    for (std::size_t level = 0; level < path.size(); ++level) {
+        Window menu = newMenu(known, level);
         rect m = geometry(menu);
         int entryHeight = (m.height - 4) / entryCounts[level];
         entryX = m.x + 20;
@@ -326,6 +389,23 @@ bool program::waitForPixel(int x, int y, std::array<int, 3> colour, int timeoutM
     }
 }
 
+void program::destroyWindow() const { run("xdotool windowclose " + std::to_string(window_)); }
+
+void program::closeByWindowManager() const
+{
+    // What a taskbar sends: the window manager then asks the program to close its window.
+    Display* d = display();
+    XEvent e {};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window_;
+    e.xclient.message_type = XInternAtom(d, "_NET_CLOSE_WINDOW", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[1] = 2; // from a pager or taskbar
+    XSendEvent(
+        d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(d);
+}
+
 std::string program::dump()
 {
     key("d");
@@ -350,6 +430,72 @@ int program::waitForExit(int timeoutMs)
     while (running() && clock_type::now() < deadline)
         pause(20);
     return running() ? -1 : exitStatus_;
+}
+
+} // namespace e2e
+
+namespace e2e {
+
+managed_display::managed_display(int width, int height)
+{
+    const char* outer = std::getenv("DISPLAY");
+    outer_ = outer ? outer : "";
+    int ready[2];
+    if (pipe(ready) != 0)
+        throw std::runtime_error("pipe");
+    // The server names its display on the pipe once it accepts connections: no guessing.
+    const std::string fd = std::to_string(ready[1]);
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    server_ = spawn({ "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
+        "tcp", "-noreset" });
+    close(ready[1]);
+    std::string number;
+    pollfd p { ready[0], POLLIN, 0 };
+    char c;
+    while (poll(&p, 1, 10000) > 0 && read(ready[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(ready[0]);
+    if (number.empty()) {
+        end(server_);
+        throw std::runtime_error("Xvfb did not start");
+    }
+    disconnect();
+    setenv("DISPLAY", (":" + number).c_str(), 1);
+    manager_ = spawn({ "openbox", "--sm-disable" });
+    if (!waitForManager()) {
+        stop();
+        throw std::runtime_error("openbox did not start managing the display");
+    }
+}
+
+bool managed_display::waitForManager()
+{
+    Atom check = XInternAtom(display(), "_NET_SUPPORTING_WM_CHECK", False);
+    auto deadline = clock_type::now() + std::chrono::seconds(10);
+    while (clock_type::now() < deadline) {
+        Atom type;
+        int format;
+        unsigned long count = 0, after;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display(), DefaultRootWindow(display()), check, 0, 1, False, XA_WINDOW,
+            &type, &format, &count, &after, &data);
+        if (data != nullptr)
+            XFree(data);
+        if (count == 1)
+            return true;
+        pause(20);
+    }
+    return false;
+}
+
+managed_display::~managed_display() { stop(); }
+
+void managed_display::stop()
+{
+    disconnect();
+    end(manager_);
+    end(server_);
+    setenv("DISPLAY", outer_.c_str(), 1);
 }
 
 } // namespace e2e

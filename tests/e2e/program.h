@@ -32,6 +32,8 @@ public:
     void drain();
 
     rect window() const;
+    // The window with the window manager's frame around it, if there is one.
+    rect frame() const;
     pid_t pid() const { return pid_; }
     // What window lists read off the window: WM_CLASS as "instance/class", and _NET_WM_PID.
     std::string windowClass() const;
@@ -42,6 +44,8 @@ public:
     void click(int x, int y) const;
     void key(const std::string& keys) const;
     void resize(int width, int height) const;
+    // Opens the pop-up menu at (x, y) and leaves it open.
+    void openMenu(int x = 100, int y = 100) const;
     // Opens the pop-up menu at (x, y) and clicks the entry reached through `path`, each number
     // an entry index in the menu of its level; entryCounts gives each level's number of entries.
     void chooseMenu(const std::vector<int>& path, const std::vector<int>& entryCounts, int x = 100,
@@ -52,6 +56,10 @@ public:
     // Polls the pixel until it has the colour (within 2 per channel).
     bool waitForPixel(int x, int y, std::array<int, 3> colour, int timeoutMs = 3000) const;
 
+    // Another client destroys the window; the window manager is asked to close it.
+    void destroyWindow() const;
+    void closeByWindowManager() const;
+
     // Sends "d" and returns the dump it prints (8 board lines and 2 empty ones).
     std::string dump();
 
@@ -60,6 +68,9 @@ public:
     bool running();
 
 private:
+    bool waitForWindow();
+    // Kills the process if it still runs and closes its pipes.
+    void stop();
     void pump(int timeoutMs);
     pid_t pid_ = -1;
     int stdout_ = -1;
@@ -68,6 +79,23 @@ private:
     std::size_t taken_ = 0;
     unsigned long window_ = 0;
     int exitStatus_ = -1;
+};
+
+// A display of its own for one test, with a window manager (openbox) on it, and a screen of the
+// given size. DISPLAY names it while the object lives; both servers end with it.
+class managed_display {
+public:
+    managed_display(int width, int height);
+    ~managed_display();
+    managed_display(const managed_display&) = delete;
+    managed_display& operator=(const managed_display&) = delete;
+
+private:
+    bool waitForManager();
+    void stop();
+    pid_t server_ = -1;
+    pid_t manager_ = -1;
+    std::string outer_;
 };
 
 } // namespace e2e

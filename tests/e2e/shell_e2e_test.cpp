@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "e2e/board_view.h"
 #include "e2e/program.h"
 #include "support/dumps.h"
 
@@ -69,8 +70,38 @@ TEST(ShellEndToEnd, ColourEntriesRecolourTheBoard)
     p.chooseMenu(
         { 2, 0, 1 }, { 5, 3, 3 }); // "Change colors" > "Change Board Colors" > "Red and White"
     EXPECT_TRUE(p.waitForPixel(x, y, { 255, 0, 0 }));
-    p.key("Escape");
+    p.destroyWindow(); // by another client: the program ends as if closed
     EXPECT_EQ(p.waitForExit(), 0);
+    EXPECT_EQ(p.errors(), "");
+}
+
+// A desktop as players have it: a window manager keeps the keyboard on the main window while a
+// menu is open, and the screen is smaller than the window's preferred place.
+TEST(ShellEndToEnd, UnderAWindowManagerOnASmallScreen)
+{
+    e2e::managed_display screen(1024, 768);
+    e2e::program p;
+    ASSERT_TRUE(p.waitForOutput("Otherwise"));
+    p.takeLines(11);
+    e2e::rect frame = p.frame();
+    EXPECT_EQ(p.window().width, 550);
+    EXPECT_GE(frame.x, 0);
+    EXPECT_GE(frame.y, 0);
+    EXPECT_LE(frame.x + frame.width, 1024);
+    EXPECT_LE(frame.y + frame.height, 768);
+
+    dragPiece(p, 4, 1, 4, 3, 0.1f); // e2-e4
+    p.openMenu();
+    p.key("Escape z d"); // meant for the menu: no quit, no undo, no dump
+    p.click(e2e::boardX(4.5f), e2e::boardY(4.5f)); // beside the menu, on an empty square
+    dragPiece(p, 4, 6, 4, 4, 0.1f); // e7-e5
+    e2e::board_codes board = e2e::parseDump(p.dump());
+    EXPECT_EQ(board[4][3], 6);
+    EXPECT_EQ(board[4][4], 16);
+
+    p.closeByWindowManager();
+    EXPECT_EQ(p.waitForExit(), 0);
+    EXPECT_EQ(p.errors(), "");
 }
 
 } // namespace

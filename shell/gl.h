@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The platform's OpenGL, GLU and GLUT headers, chosen in this one place. freeglut's own header,
+// where it exists, adds the close callback to the classic GLUT interface.
+#if defined(__APPLE__)
+#include <GLUT/glut.h>
+#include <OpenGL/glu.h>
+#elif __has_include(<GL/freeglut.h>)
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+#else
+#include <GL/glu.h>
+#include <GL/glut.h>
+#endif

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#include "shell/window.h"
+
+#include "shell/gl.h"
+#include "shell/shell.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <unistd.h>
+
+#if defined(CHESS_CHECKERS_WINDOW_ICON)
+#include "window_icon.h" // windowIcon: width, height, then ARGB pixels row by row
+#endif
+
+// Last: Xlib defines macros (None, Bool) that clash with names in other headers.
+#include <GL/glx.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+Display* mainDisplay = nullptr;
+Window mainWindow = None;
+
+void setCardinals(
+    Display* display, Window window, const char* name, const unsigned long* values, int count)
+{
+    // Format 32 properties are passed as longs, whatever their width on the wire.
+    XChangeProperty(display, window, XInternAtom(display, name, False), XA_CARDINAL, 32,
+        PropModeReplace, reinterpret_cast<const unsigned char*>(values), count);
+}
+
+void announce(Display* display, Window window)
+{
+    mainDisplay = display;
+    mainWindow = window;
+    char name[] = "chess-checkers";
+    XClassHint hint { name, name };
+    XSetClassHint(display, window, &hint);
+    const unsigned long pid = static_cast<unsigned long>(getpid());
+    setCardinals(display, window, "_NET_WM_PID", &pid, 1);
+#if defined(CHESS_CHECKERS_WINDOW_ICON)
+    setCardinals(display, window, "_NET_WM_ICON", windowIcon,
+        static_cast<int>(sizeof windowIcon / sizeof windowIcon[0]));
+#endif
+}
+
+int ignoreError(Display*, XErrorEvent*) { return 0; }
+
+bool mainWindowExists()
+{
+    XSync(mainDisplay, False);
+    auto previous = XSetErrorHandler(ignoreError);
+    XWindowAttributes attributes;
+    bool exists = XGetWindowAttributes(mainDisplay, mainWindow, &attributes) != 0;
+    XSetErrorHandler(previous);
+    return exists;
+}
+
+// A window destroyed by another client reaches the toolkit only as the window hidden.
+void windowStatus(int state)
+{
+    if (state != GLUT_HIDDEN || mainWindowExists())
+        return;
+    // The toolkit's teardown at exit still destroys the window it believes it has.
+    XSetErrorHandler(ignoreError);
+    quit();
+}
+
+} // namespace
+
+// GLUT maps its window inside glutCreateWindow and offers no hook before that, yet a window
+// manager matches a window to its desktop entry by what it finds at map time. The program's own
+// definition comes first in symbol lookup, so the toolkit's call passes through here, and the
+// first window it maps, the main one (menus map only when they open), is announced before it is
+// ever shown.
+extern "C" int XMapWindow(Display* display, Window window)
+{
+    using map_function = int (*)(Display*, Window);
+    static const auto next = reinterpret_cast<map_function>(dlsym(RTLD_NEXT, "XMapWindow"));
+    if (mainWindow == None)
+        announce(display, window);
+    return next(display, window);
+}
+
+void announceWindow()
+{
+    if (mainWindow != None)
+        return;
+    // GLUT has made the new window's context current; its drawable is the X window.
+    Display* display = glXGetCurrentDisplay();
+    Window window = glXGetCurrentDrawable();
+    if (display == nullptr || window == None)
+        return;
+    announce(display, window);
+    XFlush(display);
+}
+
+void watchWindow()
+{
+    if (mainWindow != None)
+        glutWindowStatusFunc(windowStatus);
+}
+
+bool displayUsable(int argc, char** argv)
+{
+    const char* name = std::getenv("DISPLAY");
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-display") == 0)
+            name = argv[i + 1];
+    }
+    if (name == nullptr || *name == '\0') {
+        std::fputs("chess-checkers: cannot open display: DISPLAY is not set\n", stderr);
+        return false;
+    }
+    Display* display = XOpenDisplay(name);
+    if (display == nullptr) {
+        std::fprintf(stderr, "chess-checkers: cannot open display: %s\n", name);
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
+}
