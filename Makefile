@@ -58,7 +58,8 @@ package: deps-package
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
 	cmake --build $(BUILD_PACKAGE) -j $(JOBS)
 	rm -f $(BUILD_PACKAGE)/*.deb
-	cd $(BUILD_PACKAGE) && cpack
+	# cpack gives its archive members the modes of its scratch files: fix them whatever the umask.
+	cd $(BUILD_PACKAGE) && umask 022 && cpack
 
 package-check: package deps-check
 	scripts/package-check.sh $(BUILD_PACKAGE)
