@@ -51,6 +51,7 @@ bench: deps-test
 
 # What is shipped is built with Debian's hardening flags (stack protector, fortify, PIE,
 # BIND_NOW) and laid out as a Debian game, the program in /usr/games.
+# cpack gives its archive members the modes of its scratch files, hence the fixed umask.
 BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 package: deps-package
 	cmake -S . -B $(BUILD_PACKAGE) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_BINDIR=games \
@@ -58,7 +59,6 @@ package: deps-package
 		-DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) LDFLAGS)"
 	cmake --build $(BUILD_PACKAGE) -j $(JOBS)
 	rm -f $(BUILD_PACKAGE)/*.deb
-	# cpack gives its archive members the modes of its scratch files: fix them whatever the umask.
 	cd $(BUILD_PACKAGE) && umask 022 && cpack
 
 package-check: package deps-check
