@@ -3,7 +3,7 @@
 #include "shell/game.h"
 #include "shell/shell.h"
 
-#include <GL/glut.h>
+#include "shell/gl.h"
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -2,7 +2,7 @@
 #include "support/chess_setup.h"
 #include "support/gl_fixture.h"
 
-#include <GL/glu.h>
+#include "shell/gl.h"
 #include <algorithm>
 #include <cmath>
 

@@ -6,7 +6,7 @@
 #include "shell/game.h"
 #include "shell/shell.h"
 
-#include <GL/glut.h>
+#include "shell/gl.h"
 #include <vector>
 
 namespace fuzz {

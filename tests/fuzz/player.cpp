@@ -9,7 +9,7 @@
 #include "shell/game.h"
 #include "shell/shell.h"
 
-#include <GL/glut.h>
+#include "shell/gl.h"
 #include <cstring>
 #include <sstream>
 

@@ -6,7 +6,7 @@
 #include "shell/shell.h"
 #include "support/gl_env.h"
 
-#include <GL/glut.h>
+#include "shell/gl.h"
 #include <gtest/gtest.h>
 
 namespace testing_support {
