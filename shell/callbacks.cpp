@@ -3,19 +3,8 @@
 #include "shell/shell.h"
 
 #include "shell/gl.h"
+#include "shell/leak_check.h"
 #include <cstdlib>
-
-// gcc announces AddressSanitizer with a macro of its own, clang through __has_feature.
-#if defined(__SANITIZE_ADDRESS__)
-#define CHESS_CHECKERS_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define CHESS_CHECKERS_ASAN 1
-#endif
-#endif
-#if defined(CHESS_CHECKERS_ASAN)
-#include <sanitizer/lsan_interface.h>
-#endif
 
 shell_state shellState = shell_state::playing;
 bool menuInUse = false;
@@ -42,11 +31,7 @@ void finish()
 void quit()
 {
     exiting = true;
-#if defined(CHESS_CHECKERS_ASAN)
-    // Look for leaks while the GL driver is still loaded: its own teardown during exit strands
-    // blocks that would otherwise be reported against this program.
-    __lsan_do_leak_check();
-#endif
+    checkLeaksNow();
     std::exit(0);
 }
 

@@ -22,9 +22,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
+#include "shell/leak_check.h"
 
 namespace {
 
@@ -166,10 +164,7 @@ int playChild(const std::vector<fuzz::event>& events)
         return 3;
     testing_support::openGlWindow();
     fuzz::outcome o = fuzz::play(events);
-#if defined(__SANITIZE_ADDRESS__)
-    // While the GL driver is still loaded: its teardown at exit strands blocks of its own.
-    __lsan_do_leak_check();
-#endif
+    checkLeaksNow();
     if (o.ok)
         return 0;
     std::fprintf(stderr, "FUZZ-FAIL %zu %s\n", o.failedAt, o.what.c_str());

@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
+#include "shell/leak_check.h"
 
 int main(int argc, char** argv)
 {
@@ -15,10 +13,7 @@ int main(int argc, char** argv)
         return RUN_ALL_TESTS();
     testing_support::openGlWindow();
     int result = RUN_ALL_TESTS();
-#if defined(__SANITIZE_ADDRESS__)
-    // While the GL driver is loaded; its exit-time teardown strands blocks of its own.
-    __lsan_do_leak_check();
-#endif
+    checkLeaksNow();
     testing_support::releaseGlContext();
     return result;
 }
