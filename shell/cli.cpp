@@ -54,17 +54,23 @@ bool answerInfoOption(int argc, char** argv)
     return false;
 }
 
+const char* optionValue(int argc, char** argv, const char* option)
+{
+    const char* value = nullptr;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0)
+            value = argv[i + 1];
+    }
+    return value;
+}
+
 bool geometryGivesSize(int argc, char** argv)
 {
-    const char* spec = nullptr;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-geometry") == 0)
-            spec = argv[i + 1];
-    }
-    if (spec == nullptr)
+    const char* geometry = optionValue(argc, argv, "-geometry");
+    if (geometry == nullptr)
         return false;
     // [=][WxH][{+-}X{+-}Y]: a size, when there is one, comes first.
-    if (*spec == '=')
-        ++spec;
-    return std::isdigit(static_cast<unsigned char>(*spec)) != 0;
+    if (*geometry == '=')
+        ++geometry;
+    return std::isdigit(static_cast<unsigned char>(*geometry)) != 0;
 }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "shell/window.h"
 
+#include "shell/cli.h"
 #include "shell/gl.h"
 #include "shell/shell.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -107,11 +107,9 @@ void watchWindow()
 
 bool displayUsable(int argc, char** argv)
 {
-    const char* name = std::getenv("DISPLAY");
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-display") == 0)
-            name = argv[i + 1];
-    }
+    const char* name = optionValue(argc, argv, "-display");
+    if (name == nullptr)
+        name = std::getenv("DISPLAY");
     if (name == nullptr || *name == '\0') {
         std::fputs("chess-checkers: cannot open display: DISPLAY is not set\n", stderr);
         return false;
