@@ -8,12 +8,28 @@
 
 shell_state shellState = shell_state::playing;
 bool menuInUse = false;
-int (*getModifiers)() = glutGetModifiers;
 
 namespace {
 
 constexpr unsigned char escapeKey = 27;
 bool exiting = false;
+
+// The game's own left press, from its press until its release is handed on: where it was in
+// board units, to carry a lifted piece back there; the pointer's last window pixel, to put the
+// piece back under it after a reshape; and the view's height then.
+struct held_press {
+    bool held = false;
+    float boardX = 0, boardY = 0;
+    int pointerX = 0, pointerY = 0;
+    float boardy = 0;
+};
+held_press press;
+
+// Board height of a window pixel row as the game measures it during the held press. toBoardY
+// counts from the window's top edge and the drawing from its bottom, so in a window taller than
+// wide they differ by boardy - 8: the game's grab offset absorbs that, as long as it stays what
+// it was at the press. After a reshape the difference is made up here.
+float heldBoardY(int y) { return toBoardY(y) + (press.held ? boardy - press.boardy : 0.0f); }
 
 // Mouse events can only be converted to board units once the first reshape has set the view.
 bool viewReady() { return boardsize > 0; }
@@ -24,6 +40,28 @@ void finish()
     glutMotionFunc(nullptr);
     glutDisplayFunc(victory);
     shellState = shell_state::finished;
+}
+
+void release(float x, float y)
+{
+    press.held = false;
+    my_game->mouseup(x, y);
+    if (my_game->gameover())
+        finish();
+    glutPostRedisplay();
+}
+
+void leftButton(int state, int x, int y)
+{
+    if (state == GLUT_DOWN) {
+        my_game->mousedown(x, y);
+        press = { true, toBoardX(x), toBoardY(y), x, y, boardy };
+        glutPostRedisplay();
+    } else if (state == GLUT_UP && press.held) {
+        // Only the release of a press the game had: the press that closes a menu is the
+        // toolkit's, and its release must not drop a piece.
+        release(toBoardX(x), heldBoardY(y));
+    }
 }
 
 } // namespace
@@ -79,20 +117,15 @@ void myReshape(int width, int height)
     }
     glOrtho(0, boardx, 0, boardy, -1, 1);
     glMatrixMode(GL_MODELVIEW);
+    // The board moved under a held piece: it goes back under the pointer before it is drawn.
+    if (press.held)
+        my_game->mousemove(toBoardX(press.pointerX), heldBoardY(press.pointerY));
 }
 
 void mouse(int button, int state, int x, int y)
 {
-    if (button == GLUT_LEFT_BUTTON && viewReady() && !my_game->gameover()) {
-        if (state == GLUT_DOWN) {
-            my_game->mousedown(x, y);
-        } else if (state == GLUT_UP) {
-            my_game->mouseup(toBoardX(x), toBoardY(y));
-            if (my_game->gameover())
-                finish();
-        }
-        glutPostRedisplay();
-    }
+    if (button == GLUT_LEFT_BUTTON && viewReady() && !my_game->gameover())
+        leftButton(state, x, y);
     if (button == GLUT_MIDDLE_BUTTON && shellState == shell_state::playing) {
         glutDisplayFunc(victory);
         shellState = shell_state::banner;
@@ -103,11 +136,15 @@ void mousemove(int x, int y)
 {
     if (!viewReady() || my_game->gameover())
         return;
-    my_game->mousemove(toBoardX(x), toBoardY(y));
+    press.pointerX = x;
+    press.pointerY = y;
+    my_game->mousemove(toBoardX(x), heldBoardY(y));
     glutPostRedisplay();
 }
 
-void keyboard(unsigned char key, int, int)
+void keyboard(unsigned char key, int, int) { keyCommand(key, glutGetModifiers()); }
+
+void keyCommand(unsigned char key, int modifiers)
 {
     // With a window manager the keyboard stays with the main window while a menu is open: an
     // Escape meant for the menu must not end the game, nor a "z" take a move back under it.
@@ -121,7 +158,9 @@ void keyboard(unsigned char key, int, int)
         glutPostRedisplay();
         break;
     case 'd':
-        if (getModifiers() != GLUT_ACTIVE_ALT)
+        // Only Shift, Ctrl and Alt count: lock keys add bits of their own.
+        if ((modifiers & (GLUT_ACTIVE_SHIFT | GLUT_ACTIVE_CTRL | GLUT_ACTIVE_ALT))
+            != GLUT_ACTIVE_ALT)
             my_game->printInformation();
         break;
     default:
@@ -131,7 +170,16 @@ void keyboard(unsigned char key, int, int)
 
 void special_keyboard(int, int, int) { }
 
-void menuStatus(int status, int, int) { menuInUse = status == GLUT_MENU_IN_USE; }
+void menuStatus(int status, int, int)
+{
+    menuInUse = status == GLUT_MENU_IN_USE;
+    // A menu opened during a drag ends it as if the piece were carried back and dropped where
+    // it was grabbed: it goes back to its square, and no later release can play it.
+    if (menuInUse && press.held) {
+        my_game->mousemove(press.boardX, press.boardY);
+        release(press.boardX, press.boardY);
+    }
+}
 
 void menu(int value)
 {

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     glutCloseFunc(windowClosed);
 #endif
     printWelcome();
-    buildMenus();
+    paintMenusAsTheyOpen(buildMenus());
     glutMainLoop();
     return 0;
 }

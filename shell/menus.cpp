@@ -22,9 +22,17 @@ const char* const welcome[] = {
 
 const char* const colourNames[] = { "Black", "White", "Grey", "Red", "Green", "Blue", "Brown" };
 
+int menusMade = 0;
+
+int createMenu(void (*callback)(int))
+{
+    ++menusMade;
+    return glutCreateMenu(callback);
+}
+
 int playerMenu(int firstValue)
 {
-    int id = glutCreateMenu(menu);
+    int id = createMenu(menu);
     glutAddMenuEntry("Top player goes first", firstValue);
     glutAddMenuEntry("Bottom player goes first", firstValue + 1);
     return id;
@@ -32,7 +40,7 @@ int playerMenu(int firstValue)
 
 int colourMenu(int firstValue)
 {
-    int id = glutCreateMenu(menu);
+    int id = createMenu(menu);
     int value = firstValue;
     for (const char* name : colourNames)
         glutAddMenuEntry(name, value++);
@@ -50,12 +58,12 @@ void printWelcome()
     }
 }
 
-void buildMenus()
+int buildMenus()
 {
     int checkersMenu = playerMenu(0);
     int chessMenu = playerMenu(2);
 
-    int boardMenu = glutCreateMenu(menu);
+    int boardMenu = createMenu(menu);
     glutAddMenuEntry("Black and White", 4);
     glutAddMenuEntry("Red and White", 5);
     glutAddMenuEntry("Black and Red", 6);
@@ -63,16 +71,17 @@ void buildMenus()
     int bottomMenu = colourMenu(7);
     int topMenu = colourMenu(14);
 
-    int coloursMenu = glutCreateMenu(nullptr);
+    int coloursMenu = createMenu(nullptr);
     glutAddSubMenu("Change Board Colors", boardMenu);
     glutAddSubMenu("Change Bottom Player's Color", bottomMenu);
     glutAddSubMenu("Change Top Player's Color", topMenu);
 
-    glutCreateMenu(menu);
+    createMenu(menu);
     glutAddSubMenu("New Checkers Game", checkersMenu);
     glutAddSubMenu("New Chess Game", chessMenu);
     glutAddSubMenu("Change colors", coloursMenu);
     glutAddMenuEntry("Undo Move", 21);
     glutAddMenuEntry("Quit", 22);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
+    return menusMade;
 }

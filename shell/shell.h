@@ -10,15 +10,15 @@ extern shell_state shellState;
 // True from the moment a pop-up menu opens until it closes; keys are not for the game then.
 extern bool menuInUse;
 
-// Returns the GLUT modifier mask of the event being handled; a seam so that tests can hold Alt.
-extern int (*getModifiers)();
-
 void display();
 void victory();
 void myReshape(int width, int height);
 void mouse(int button, int state, int x, int y);
 void mousemove(int x, int y);
 void keyboard(unsigned char key, int x, int y);
+// A key with the GLUT modifier mask that came with it: Escape quits, "z" undoes, "d" dumps the
+// position unless Alt alone is held.
+void keyCommand(unsigned char key, int modifiers);
 void special_keyboard(int key, int x, int y);
 void menu(int value);
 void menuStatus(int status, int x, int y);
@@ -33,4 +33,5 @@ void newgame(bool checkersGame, bool p1First);
 
 void registerCallbacks();
 void printWelcome();
-void buildMenus();
+// Builds the pop-up menus, attaches them to the right button and returns how many it made.
+int buildMenus();

@@ -15,3 +15,7 @@ void announceWindow();
 
 // Ends the program when another client destroys the window, as a close would.
 void watchWindow();
+
+// Has each of the menuCount pop-up menus, made right after the main window, drawn in full the
+// first time it opens; call it with the main window current.
+void paintMenusAsTheyOpen(int menuCount);

@@ -8,3 +8,5 @@ bool displayUsable(int, char**) { return true; }
 void announceWindow() { }
 
 void watchWindow() { }
+
+void paintMenusAsTheyOpen(int) { }

@@ -50,6 +50,26 @@ void announce(Display* display, Window window)
 
 int ignoreError(Display*, XErrorEvent*) { return 0; }
 
+// freeglut 3.4 creates each menu window at 300x300, resizes it to its entries as it opens and
+// draws it once, on the Expose. Mesa's software GLX learns a window's new size only at a flush,
+// so that one frame goes to a buffer of the old size and is lost: the menu shows black until
+// the pointer highlights an entry. A flushed clear as the window is resized, with the menu's
+// context current, makes Mesa take the new size before the toolkit's draw.
+void menuReshape(int width, int height)
+{
+    glViewport(0, 0, width, height); // what the toolkit's own reshape does
+    Display* display = glXGetCurrentDisplay();
+    GLXDrawable drawable = glXGetCurrentDrawable();
+    XWindowAttributes attributes;
+    // Flushing into a window that is not mapped fails with BadMatch under softpipe.
+    if (display == nullptr || !XGetWindowAttributes(display, drawable, &attributes)
+        || attributes.map_state != IsViewable)
+        return;
+    glClearColor(0.7f, 0.7f, 0.7f, 1); // the toolkit's menu grey
+    glClear(GL_COLOR_BUFFER_BIT);
+    glFlush();
+}
+
 bool mainWindowExists()
 {
     XSync(mainDisplay, False);
@@ -103,6 +123,21 @@ void watchWindow()
 {
     if (mainWindow != None)
         glutWindowStatusFunc(windowStatus);
+}
+
+void paintMenusAsTheyOpen(int menuCount)
+{
+#if defined(FREEGLUT)
+    // freeglut numbers each menu's window after the main window's, in the menus' order.
+    const int mainWindow = glutGetWindow();
+    for (int window = mainWindow + 1; window <= mainWindow + menuCount; ++window) {
+        glutSetWindow(window);
+        glutReshapeFunc(menuReshape);
+    }
+    glutSetWindow(mainWindow);
+#else
+    (void)menuCount;
+#endif
 }
 
 bool displayUsable(int argc, char** argv)

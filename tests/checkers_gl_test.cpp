@@ -175,7 +175,7 @@ TEST_F(CheckersGl, LostReleaseAndUndoDuringADragKeepEveryPiece)
     release(4, 3);
     press(0, 5);
     dragTo(1, 4);
-    keyboard('z', 0, 0);
+    keyCommand('z', 0);
     EXPECT_EQ(g->dragging, 0);
     EXPECT_EQ(g->board[0][5], 2);
     EXPECT_EQ(g->board[3][2], 1);
@@ -196,7 +196,7 @@ TEST_F(CheckersGl, TheReleaseThatTakesTheLastPieceFinishesTheGame)
     EXPECT_EQ(shellState, shell_state::finished);
     press(3, 4);
     EXPECT_EQ(g->dragging, 0);
-    keyboard('z', 0, 0); // undo still reaches the finished game
+    keyCommand('z', 0); // undo still reaches the finished game
     EXPECT_EQ(g->board[2][3], 2);
     EXPECT_EQ(shellState, shell_state::finished);
 

@@ -83,7 +83,7 @@ TEST_F(ChessMouse, UndoKeyDuringADragEndsItFirst)
     moveByMouse(4, 1, 4, 3);
     press(6, 7); // the top knight
     dragTo(5, 5);
-    keyboard('z', 0, 0);
+    keyCommand('z', 0);
     EXPECT_EQ(g->dragging, 0);
     EXPECT_EQ(g->board[6][7], 14);
     EXPECT_EQ(g->board[4][1], 6);

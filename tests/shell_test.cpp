@@ -50,15 +50,30 @@ using Shell = GlTest;
 TEST_F(Shell, MouseEventsReachTheGameInPixelsAndBoardUnits)
 {
     auto& g = use(new recording_game);
+    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 5, 5); // the release of a press that closed a menu
     mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 275, 100);
     mousemove(550, 550);
+    myReshape(550, 620); // the board slides 70 pixels down: the piece goes back under the pointer
     mouse(GLUT_LEFT_BUTTON, GLUT_UP, 0, 0);
     mouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 10, 10);
     mouse(GLUT_RIGHT_BUTTON, GLUT_UP, 10, 10);
+    const float slid = 70 / 68.75f;
     EXPECT_EQ(g.calls,
-        (std::vector<std::string> {
-            call("down", 275, 100), call("move", 8, 0), call("up", 0, 8) }));
+        (std::vector<std::string> { call("down", 275, 100), call("move", 8, 0),
+            call("move", 8, slid), call("up", 0, 8 + slid) }));
     EXPECT_EQ(shellState, shell_state::playing);
+
+    // A menu opened during a drag carries the piece back to the press; the release is not the
+    // game's.
+    g.calls.clear();
+    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 275, 550);
+    mousemove(300, 300);
+    menuStatus(GLUT_MENU_IN_USE, 300, 300);
+    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 300, 300);
+    menuStatus(GLUT_MENU_NOT_IN_USE, 300, 300);
+    EXPECT_EQ(g.calls,
+        (std::vector<std::string> { call("down", 275, 550),
+            call("move", 300 / 68.75, 8 - 300 / 68.75), call("move", 4, 0), call("up", 4, 0) }));
 }
 
 TEST_F(Shell, MouseBeforeTheFirstReshapeIsIgnored)
@@ -95,8 +110,8 @@ TEST_F(Shell, AReleaseThatEndsTheGameFinishesIt)
     mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 5, 5); // a game that is over takes no more input
     mousemove(6, 6);
     EXPECT_TRUE(g.calls.empty());
-    keyboard('z', 0, 0); // but undo and the dump still reach it
-    keyboard('d', 0, 0);
+    keyCommand('z', 0); // but undo and the dump still reach it
+    keyCommand('d', 0);
     EXPECT_EQ(g.calls, (std::vector<std::string> { "undo", "print" }));
 }
 
@@ -104,20 +119,27 @@ TEST_F(Shell, KeysAndTheAltModifier)
 {
     auto& g = use(new recording_game);
     for (unsigned char key : { 'z', 'd', 'Z', 'D', 'q', ' ', '\r' })
-        keyboard(key, 1, 2);
+        keyCommand(key, 0);
     special_keyboard(GLUT_KEY_F1, 1, 2);
     special_keyboard(GLUT_KEY_LEFT, 1, 2);
     EXPECT_EQ(g.calls, (std::vector<std::string> { "undo", "print" }));
 
-    g.calls.clear();
-    getModifiers = [] { return GLUT_ACTIVE_ALT; };
-    keyboard('d', 0, 0);
-    EXPECT_TRUE(g.calls.empty());
-    getModifiers = [] { return GLUT_ACTIVE_ALT | GLUT_ACTIVE_SHIFT; };
-    keyboard('d', 0, 0);
-    getModifiers = [] { return GLUT_ACTIVE_CTRL; };
-    keyboard('d', 0, 0);
-    EXPECT_EQ(g.calls, (std::vector<std::string> { "print", "print" }));
+    struct {
+        int modifiers;
+        bool prints;
+    } const rows[] = {
+        { GLUT_ACTIVE_ALT, false },
+        { GLUT_ACTIVE_ALT | 8, false }, // Num Lock, which freeglut reports as a fourth bit
+        { GLUT_ACTIVE_ALT | GLUT_ACTIVE_SHIFT, true },
+        { GLUT_ACTIVE_CTRL, true },
+        { 8, true },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.modifiers);
+        g.calls.clear();
+        keyCommand('d', row.modifiers);
+        EXPECT_EQ(g.calls.size(), row.prints ? 1u : 0u);
+    }
 }
 
 TEST_F(Shell, MenuValuesReachTheirOperations)
@@ -170,7 +192,7 @@ TEST_F(Shell, EscapeAndQuitEndTheProgramWithStatusZero)
 {
     // The child must not share this process's X connection: it starts afresh.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(keyboard(27, 0, 0), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(keyCommand(27, 0), ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(menu(22), ::testing::ExitedWithCode(0), "");
 }
 

@@ -270,14 +270,21 @@ void program::moveTo(int x, int y) const
     run("xdotool mousemove " + std::to_string(w.x + x) + " " + std::to_string(w.y + y));
 }
 
+void program::press(int x, int y) const
+{
+    moveTo(x, y);
+    run("xdotool mousedown 1");
+}
+
+void program::release() const { run("xdotool mouseup 1"); }
+
 void program::drag(int x0, int y0, int x1, int y1) const
 {
-    moveTo(x0, y0);
-    run("xdotool mousedown 1");
+    press(x0, y0);
     // A few steps, so that the program sees motion as a hand would make it.
     for (int i = 1; i <= 4; ++i)
         moveTo(x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
-    run("xdotool mouseup 1");
+    release();
 }
 
 void program::click(int x, int y) const
@@ -323,13 +330,15 @@ namespace {
 
 } // namespace
 
-void program::openMenu(int x, int y) const
+rect program::openMenu(int x, int y) const
 {
     moveTo(x, y);
     std::vector<Window> known = menuWindows();
     // A right click opens the menu and leaves it open.
     run("xdotool click 3");
-    newMenu(known, 0);
+    rect menu = geometry(newMenu(known, 0));
+    rect w = window();
+    return { menu.x - w.x, menu.y - w.y, menu.width, menu.height };
 }
 
 void program::chooseMenu(
@@ -355,7 +364,9 @@ void program::chooseMenu(
 std::array<int, 3> program::pixel(int x, int y) const
 {
     Display* d = display();
-    XImage* image = XGetImage(d, window_, x, y, 1, 1, AllPlanes, ZPixmap);
+    // Read off the screen, so that a menu over the window counts as what the player sees.
+    rect w = window();
+    XImage* image = XGetImage(d, DefaultRootWindow(d), w.x + x, w.y + y, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr)
         return { -1, -1, -1 };
     unsigned long p = XGetPixel(image, 0, 0);

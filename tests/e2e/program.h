@@ -41,17 +41,20 @@ public:
     // Window-relative pointer actions.
     void moveTo(int x, int y) const;
     void drag(int x0, int y0, int x1, int y1) const;
+    // The left button alone: down at (x, y), and up wherever the pointer is.
+    void press(int x, int y) const;
+    void release() const;
     void click(int x, int y) const;
     void key(const std::string& keys) const;
     void resize(int width, int height) const;
-    // Opens the pop-up menu at (x, y) and leaves it open.
-    void openMenu(int x = 100, int y = 100) const;
+    // Opens the pop-up menu at (x, y) and leaves it open; where it is, in window pixels.
+    rect openMenu(int x = 100, int y = 100) const;
     // Opens the pop-up menu at (x, y) and clicks the entry reached through `path`, each number
     // an entry index in the menu of its level; entryCounts gives each level's number of entries.
     void chooseMenu(const std::vector<int>& path, const std::vector<int>& entryCounts, int x = 100,
         int y = 100) const;
 
-    // The window pixel's colour, each channel 0 to 255.
+    // The colour on the screen at the window pixel, each channel 0 to 255.
     std::array<int, 3> pixel(int x, int y) const;
     // Polls the pixel until it has the colour (within 2 per channel).
     bool waitForPixel(int x, int y, std::array<int, 3> colour, int timeoutMs = 3000) const;

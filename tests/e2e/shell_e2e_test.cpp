@@ -38,8 +38,21 @@ TEST(ShellEndToEnd, WindowWelcomeDumpResizeAndQuitFromTheMenu)
     EXPECT_TRUE(p.waitForPixel(60, 5, { 255, 255, 255 })); // square (0, 7), beside its rook
 
     EXPECT_EQ(p.dump(), testing_support::chessStartDump);
-    p.key("alt+d"); // Alt alone held: nothing
-    EXPECT_EQ(p.dump(), testing_support::chessStartDump); // only the one dump arrives
+    p.key("alt+d Num_Lock alt+d Num_Lock"); // Alt alone held, Num Lock off or on: nothing
+    EXPECT_EQ(p.dump(), testing_support::chessStartDump);
+    EXPECT_FALSE(p.waitForOutput("\t", 300)); // only the one dump arrives
+
+    // A menu opened while e2's pawn is carried up puts it back, and neither the release nor the
+    // click that closes the menu plays it.
+    p.press(e2e::boardX(4.5f), e2e::boardY(1.1f));
+    p.moveTo(e2e::boardX(4.5f), e2e::boardY(2.4f));
+    e2e::rect menu = p.openMenu(e2e::boardX(4.5f), e2e::boardY(2.5f));
+    // The first menu of the run is drawn at once, before the pointer moves over it.
+    EXPECT_TRUE(
+        p.waitForPixel(menu.x + menu.width - 8, menu.y + menu.height - 8, { 179, 179, 179 }));
+    p.release();
+    p.click(e2e::boardX(0.5f), e2e::boardY(4.5f));
+    EXPECT_EQ(p.dump(), testing_support::chessStartDump);
 
     p.resize(800, 400);
     EXPECT_TRUE(p.waitForPixel(600, 200, { 153, 102, 51 })); // brown beside the board
@@ -91,7 +104,9 @@ TEST(ShellEndToEnd, UnderAWindowManagerOnASmallScreen)
     EXPECT_LE(frame.y + frame.height, 768);
 
     dragPiece(p, 4, 1, 4, 3, 0.1f); // e2-e4
-    p.openMenu();
+    e2e::rect menu = p.openMenu();
+    EXPECT_TRUE(
+        p.waitForPixel(menu.x + menu.width - 8, menu.y + menu.height - 8, { 179, 179, 179 }));
     p.key("Escape z d"); // meant for the menu: no quit, no undo, no dump
     p.click(e2e::boardX(4.5f), e2e::boardY(4.5f)); // beside the menu, on an empty square
     dragPiece(p, 4, 6, 4, 4, 0.1f); // e7-e5

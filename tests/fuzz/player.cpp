@@ -76,7 +76,7 @@ namespace {
                 mouse(GLUT_MIDDLE_BUTTON, e.a ? GLUT_DOWN : GLUT_UP, 0, 0);
             break;
         case kind::key:
-            keyboard(static_cast<unsigned char>(e.a), 0, 0);
+            keyCommand(static_cast<unsigned char>(e.a), 0);
             break;
         case kind::special:
             special_keyboard(e.a, 0, 0);
@@ -106,7 +106,6 @@ outcome play(const std::vector<event>& events)
 {
     newgame(false, true);
     registerCallbacks();
-    getModifiers = [] { return 0; };
     myReshape(550, 550);
     bool p1First = true;
 

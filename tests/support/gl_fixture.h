@@ -18,7 +18,6 @@ protected:
     {
         use(new chess(true));
         registerCallbacks();
-        getModifiers = [] { return 0; };
         myReshape(550, 550);
     }
 
