@@ -7,7 +7,7 @@
 # With CXX naming clang, clang is installed too, with the sanitizer runtime of its version.
 set -e
 run_pkgs="cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev
-    librsvg2-bin netpbm"
+    libxrandr-dev libxinerama-dev librsvg2-bin netpbm"
 package_pkgs="dpkg-dev file"
 check_pkgs="lintian desktop-file-utils appstream"
 test_pkgs="libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox clang-format"

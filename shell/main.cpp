@@ -11,14 +11,15 @@ int main(int argc, char** argv)
 {
     if (answerInfoOption(argc, argv))
         return 0;
-    if (!displayUsable(argc, argv))
+    display_layout layout;
+    if (!displayUsable(argc, argv, layout))
         return 1;
     // Output to a reader that has gone away fails quietly instead of ending the game.
     std::signal(SIGPIPE, SIG_IGN);
     bool sizeGiven = geometryGivesSize(argc, argv);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_SINGLE);
-    initWindowPlace(sizeGiven);
+    initWindowPlace(sizeGiven, layout);
     glutCreateWindow("Chess & Checkers");
     announceWindow();
     watchWindow();

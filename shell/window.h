@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "shell/placement.h"
+
 // What the program asks of the window system beyond GLUT. Built on Xlib where the build has it,
 // and otherwise as no-ops (shell/window_plain.cpp), so the game runs wherever GLUT does.
 
 // Whether the display GLUT will use (its -display argument, else DISPLAY) can be opened; if not,
-// says so in one line on standard error.
-bool displayUsable(int argc, char** argv);
+// says so in one line on standard error. If so, what it tells of its monitors and scale.
+bool displayUsable(int argc, char** argv, display_layout& layout);
 
 // Gives the main window what docks and task switchers look for: its class (matched by the
 // desktop entry's StartupWMClass), the owning process and the game's icon. They are set as the

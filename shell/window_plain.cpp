@@ -3,7 +3,7 @@
 // toolkit gives it.
 #include "shell/window.h"
 
-bool displayUsable(int, char**) { return true; }
+bool displayUsable(int, char**, display_layout&) { return true; }
 
 void announceWindow() { }
 

@@ -18,7 +18,10 @@
 #include <GL/glx.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xresource.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xinerama.h>
+#include <X11/extensions/Xrandr.h>
 
 namespace {
 
@@ -90,6 +93,56 @@ void windowStatus(int state)
     quit();
 }
 
+// Desktops that scale for HiDPI screens say so in the Xft.dpi resource (192 at 200 %).
+double desktopScale(Display* display)
+{
+    const char* resources = XResourceManagerString(display);
+    if (resources == nullptr)
+        return 1;
+    XrmInitialize();
+    XrmDatabase database = XrmGetStringDatabase(resources);
+    char* type = nullptr;
+    XrmValue value {};
+    double dpi = 0;
+    if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr != nullptr)
+        dpi = std::strtod(value.addr, nullptr);
+    XrmDestroyDatabase(database);
+    return dpi > 96 ? dpi / 96 : 1;
+}
+
+bool hasRandrMonitors(Display* display)
+{
+    int event = 0, error = 0, major = 0, minor = 0;
+    return XRRQueryExtension(display, &event, &error) && XRRQueryVersion(display, &major, &minor)
+        && (major > 1 || minor >= 5);
+}
+
+// RandR 1.5 monitors, the primary first; else the screens of Xinerama, which older set-ups
+// that join several screens into one use instead of RandR.
+std::vector<screen_area> monitorsOf(Display* display)
+{
+    std::vector<screen_area> monitors;
+    if (hasRandrMonitors(display)) {
+        int count = 0;
+        XRRMonitorInfo* info = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
+        for (int i = 0; i < count; ++i) {
+            screen_area area { info[i].x, info[i].y, info[i].width, info[i].height };
+            monitors.insert(info[i].primary ? monitors.begin() : monitors.end(), area);
+        }
+        if (info != nullptr)
+            XRRFreeMonitors(info);
+    }
+    if (monitors.empty() && XineramaIsActive(display)) {
+        int count = 0;
+        XineramaScreenInfo* info = XineramaQueryScreens(display, &count);
+        for (int i = 0; i < count; ++i)
+            monitors.push_back({ info[i].x_org, info[i].y_org, info[i].width, info[i].height });
+        if (info != nullptr)
+            XFree(info);
+    }
+    return monitors;
+}
+
 } // namespace
 
 // GLUT maps its window inside glutCreateWindow and offers no hook before that, yet a window
@@ -140,7 +193,7 @@ void paintMenusAsTheyOpen(int menuCount)
 #endif
 }
 
-bool displayUsable(int argc, char** argv)
+bool displayUsable(int argc, char** argv, display_layout& layout)
 {
     const char* name = optionValue(argc, argv, "-display");
     if (name == nullptr)
@@ -154,6 +207,7 @@ bool displayUsable(int argc, char** argv)
         std::fprintf(stderr, "chess-checkers: cannot open display: %s\n", name);
         return false;
     }
+    layout = { monitorsOf(display), desktopScale(display) };
     XCloseDisplay(display);
     return true;
 }
