@@ -124,22 +124,12 @@ TEST_F(Shell, KeysAndTheAltModifier)
     special_keyboard(GLUT_KEY_LEFT, 1, 2);
     EXPECT_EQ(g.calls, (std::vector<std::string> { "undo", "print" }));
 
-    struct {
-        int modifiers;
-        bool prints;
-    } const rows[] = {
-        { GLUT_ACTIVE_ALT, false },
-        { GLUT_ACTIVE_ALT | 8, false }, // Num Lock, which freeglut reports as a fourth bit
-        { GLUT_ACTIVE_ALT | GLUT_ACTIVE_SHIFT, true },
-        { GLUT_ACTIVE_CTRL, true },
-        { 8, true },
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.modifiers);
-        g.calls.clear();
-        keyCommand('d', row.modifiers);
-        EXPECT_EQ(g.calls.size(), row.prints ? 1u : 0u);
-    }
+    // Alt alone stops the dump, with Num Lock (freeglut's fourth bit, 8) on or off.
+    g.calls.clear();
+    for (int modifiers : { GLUT_ACTIVE_ALT, GLUT_ACTIVE_ALT | 8,
+             GLUT_ACTIVE_ALT | GLUT_ACTIVE_SHIFT, GLUT_ACTIVE_CTRL, 8 })
+        keyCommand('d', modifiers);
+    EXPECT_EQ(g.calls, (std::vector<std::string> { "print", "print", "print" }));
 }
 
 TEST_F(Shell, MenuValuesReachTheirOperations)

@@ -104,9 +104,7 @@ TEST(ShellEndToEnd, UnderAWindowManagerOnASmallScreen)
     EXPECT_LE(frame.y + frame.height, 768);
 
     dragPiece(p, 4, 1, 4, 3, 0.1f); // e2-e4
-    e2e::rect menu = p.openMenu();
-    EXPECT_TRUE(
-        p.waitForPixel(menu.x + menu.width - 8, menu.y + menu.height - 8, { 179, 179, 179 }));
+    p.openMenu();
     p.key("Escape z d"); // meant for the menu: no quit, no undo, no dump
     p.click(e2e::boardX(4.5f), e2e::boardY(4.5f)); // beside the menu, on an empty square
     dragPiece(p, 4, 6, 4, 4, 0.1f); // e7-e5
