@@ -94,7 +94,7 @@ public:
     managed_display& operator=(const managed_display&) = delete;
 
 private:
-    bool waitForManager();
+    bool waitForManager(const std::string& started);
     void stop();
     pid_t server_ = -1;
     pid_t manager_ = -1;
