@@ -5,10 +5,28 @@
 
 #include <stack>
 
+// Piece codes: 0 empty, 1 man and 3 king of the bottom player (P1), 2 man and 4 king of the top
+// player (P2). Pieces stand only on squares whose column+row is odd.
+namespace checker_pieces {
+constexpr int man(bool p1) { return p1 ? 1 : 2; }
+constexpr int king(bool p1) { return p1 ? 3 : 4; }
+constexpr bool isKing(int code) { return code == king(true) || code == king(false); }
+// The row where a player's men are crowned.
+constexpr int farRow(bool p1) { return p1 ? 7 : 0; }
+} // namespace checker_pieces
+
 // One checkers step or jump as it is taken back; movedPiece is the code before any crowning.
 struct checker_undo {
-    checker_undo(int fromColumn, int fromRow, int toColumn, int toRow, bool p1ToMove,
-        int capturedPiece, int movedPiece);
+    checker_undo(int from, int fromR, int to, int toR, bool turn, int captured, int moved)
+        : fromColumn(from)
+        , fromRow(fromR)
+        , toColumn(to)
+        , toRow(toR)
+        , capturedPiece(captured)
+        , movedPiece(moved)
+        , p1ToMove(turn)
+    {
+    }
 
     int fromColumn;
     int fromRow;
@@ -19,12 +37,10 @@ struct checker_undo {
     bool p1ToMove;
 };
 
-// Piece codes: 0 empty, 1 man and 3 king of the bottom player (P1), 2 man and 4 king of the top
-// player (P2). Pieces stand only on squares whose column+row is odd.
 class checkers : public game {
 public:
     explicit checkers(bool p1First);
-    ~checkers() override;
+    ~checkers() override = default;
 
     void mousedown(int x, int y) override;
     void mouseup(float x, float y) override;
@@ -37,7 +53,7 @@ public:
     void changeColor(bool bottomPlayer, int colour) override;
 
     // Draws one piece centred on (x, y), under a selection name unless it is -1.
-    void drawchecker(float x, float y, int code, int name);
+    void drawchecker(float x, float y, int piece, int name);
 
     static bool isP1(int code);
     static bool isP2(int code);

@@ -16,15 +16,15 @@ void checkers::draw(bool selectionMode)
         drawchecker(dragX + 0.5f, dragY + 0.5f, liftedPiece, -1);
 }
 
-void checkers::drawchecker(float x, float y, int code, int name)
+void checkers::drawchecker(float x, float y, int piece, int name)
 {
     if (name != -1)
         glPushName(name);
     // A man has a rim in the main shade around the second; a king is larger and inverts them.
-    bool king = code == 3 || code == 4;
-    float* main = isP1(code) ? p1Color : p2Color;
-    float* accent = isP1(code) ? p1AccentColor : p2AccentColor;
-    if (isP1(code) || isP2(code)) {
+    bool king = checker_pieces::isKing(piece);
+    float* main = isP1(piece) ? p1Color : p2Color;
+    float* accent = isP1(piece) ? p1AccentColor : p2AccentColor;
+    if (isP1(piece) || isP2(piece)) {
         draw_circle(x, y, king ? 0.45f : 0.4f, king ? accent : main);
         draw_circle(x, y, king ? 0.36f : 0.32f, king ? main : accent);
     }

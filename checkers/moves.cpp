@@ -1,75 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "checkers/checkers.h"
 
+#include "shell/drag.h"
 #include <cstdlib>
 
 namespace {
-
-constexpr int p1Man = 1, p2Man = 2, p1King = 3, p2King = 4;
-
-bool onBoard(int column, int row) { return column >= 0 && column < 8 && row >= 0 && row < 8; }
-
+using namespace checker_pieces;
 } // namespace
-
-bool checkers::mayLift(int column, int row) const
-{
-    if (isP1(column, row) && p1ToMove)
-        return true;
-    if (isP2(column, row) && !p1ToMove)
-        return true;
-    // The piece that has just jumped may go on jumping although the turn has passed.
-    return lastMoveWasJump && column == fromColumn && row == fromRow;
-}
-
-void checkers::mousedown(int x, int y)
-{
-    // A press while a piece is still lifted means its release was lost: put it back first.
-    if (dragging)
-        endDrag();
-    int name = pick(x, y);
-    if (name == -1)
-        return;
-    int column = name / 10;
-    int row = name % 10;
-    if (!onBoard(column, row) || !mayLift(column, row))
-        return;
-    fromColumn = column;
-    fromRow = row;
-    liftedPiece = board[column][row];
-    dragX = static_cast<float>(column);
-    dragY = static_cast<float>(row);
-    grabOffsetX = toBoardX(x) - dragX;
-    grabOffsetY = toBoardY(y) - dragY;
-    board[column][row] = 0;
-    dragging = 1;
-}
-
-void checkers::mousemove(float x, float y)
-{
-    if (!dragging)
-        return;
-    dragX = x - grabOffsetX;
-    dragY = y - grabOffsetY;
-}
-
-void checkers::mouseup(float, float)
-{
-    if (!dragging)
-        return;
-    // The square under the centre of the dragged piece, not under the pointer.
-    int column = ftoi(dragX + 0.5f);
-    int row = ftoi(dragY + 0.5f);
-    dragging = 0;
-    // A drag state set by hand may start from no square: nothing is played or put back.
-    if (!onBoard(fromColumn, fromRow))
-        cancelMove();
-    else if (isLegalStep(column, row))
-        step(column, row);
-    else if (isLegalJump(column, row))
-        jump(column, row);
-    else
-        cancelMove();
-}
 
 bool checkers::isLegalTarget(int column, int row) const
 {
@@ -79,9 +16,9 @@ bool checkers::isLegalTarget(int column, int row) const
 // Men go forward only: the bottom player's towards row 7, the top player's towards row 0.
 bool checkers::directionAllows(int row) const
 {
-    if (liftedPiece == p1Man)
+    if (liftedPiece == man(true))
         return row >= fromRow;
-    if (liftedPiece == p2Man)
+    if (liftedPiece == man(false))
         return row <= fromRow;
     return true;
 }
@@ -113,10 +50,12 @@ bool checkers::isLegalJump(int column, int row) const
 
 void checkers::crown(int row)
 {
-    if (liftedPiece == p1Man && row == 7)
-        liftedPiece = p1King;
-    else if (liftedPiece == p2Man && row == 0)
-        liftedPiece = p2King;
+    for (bool p1 : { true, false }) {
+        if (liftedPiece == man(p1) && row == farRow(p1)) {
+            liftedPiece = king(p1);
+            return;
+        }
+    }
 }
 
 void checkers::step(int column, int row)
@@ -152,18 +91,6 @@ void checkers::saveMove(int toColumn, int toRow, int capturedPiece)
 {
     undoStack.push(
         checker_undo(fromColumn, fromRow, toColumn, toRow, p1ToMove, capturedPiece, liftedPiece));
-}
-
-void checkers::cancelMove()
-{
-    if (onBoard(fromColumn, fromRow))
-        board[fromColumn][fromRow] = liftedPiece;
-}
-
-void checkers::endDrag()
-{
-    dragging = 0;
-    cancelMove();
 }
 
 void checkers::undo()

@@ -24,26 +24,15 @@ const piece_colours pieceColours[] = {
 
 int startingCode(int column, int row)
 {
+    using namespace checker_pieces;
     if ((column + row) % 2 == 0)
         return 0;
     if (row <= 2)
-        return 1;
-    return row >= 5 ? 2 : 0;
+        return man(true);
+    return row >= 5 ? man(false) : 0;
 }
 
 } // namespace
-
-checker_undo::checker_undo(int fromColumn, int fromRow, int toColumn, int toRow, bool p1ToMove,
-    int capturedPiece, int movedPiece)
-    : fromColumn(fromColumn)
-    , fromRow(fromRow)
-    , toColumn(toColumn)
-    , toRow(toRow)
-    , capturedPiece(capturedPiece)
-    , movedPiece(movedPiece)
-    , p1ToMove(p1ToMove)
-{
-}
 
 checkers::checkers(bool p1First)
     : p1ToMove(p1First)
@@ -57,11 +46,15 @@ checkers::checkers(bool p1First)
     changeColor(false, 3);
 }
 
-checkers::~checkers() = default;
+bool checkers::isP1(int code)
+{
+    return code == checker_pieces::man(true) || code == checker_pieces::king(true);
+}
 
-bool checkers::isP1(int code) { return code == 1 || code == 3; }
-
-bool checkers::isP2(int code) { return code == 2 || code == 4; }
+bool checkers::isP2(int code)
+{
+    return code == checker_pieces::man(false) || code == checker_pieces::king(false);
+}
 
 bool checkers::isP1(int column, int row) const { return isP1(board[column][row]); }
 

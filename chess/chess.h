@@ -5,11 +5,46 @@
 
 #include <stack>
 
+// Piece codes: 0 empty; the type (king 1 to pawn 6) for the bottom player (P1), the type plus 10
+// for the top player (P2).
+namespace chess_pieces {
+enum : int { king = 1, queen, rook, knight, bishop, pawn };
+constexpr int topOffset = 10;
+constexpr int code(int type, bool p1) { return p1 ? type : type + topOffset; }
+// The way a player's pawns advance, in rows, and the rows the player starts on and heads for.
+constexpr int forward(bool p1) { return p1 ? 1 : -1; }
+constexpr int homeRow(bool p1) { return p1 ? 0 : 7; }
+constexpr int farRow(bool p1) { return homeRow(!p1); }
+
+// Castling moves the king from its column to kingTo, and the rook of that side from its corner
+// to the square the king passed.
+constexpr int castlingKingFrom = 4;
+struct castling_side {
+    int kingTo, rookFrom, rookTo;
+};
+inline constexpr castling_side queenside { 2, 0, 3 }, kingside { 6, 7, 5 };
+// The side whose king lands on the column, or null.
+constexpr const castling_side* castlingTo(int column)
+{
+    return column == queenside.kingTo ? &queenside
+        : column == kingside.kingTo   ? &kingside
+                                      : nullptr;
+}
+} // namespace chess_pieces
+
 // One chess move as it is taken back: where the piece went, what it replaced, and the mover's
 // castling rights before it (1 king-side, 2 queen-side).
 struct chess_undo {
-    chess_undo(int fromColumn, int fromRow, int toColumn, int toRow, int capturedPiece,
-        int movedPiece, int castlingRights);
+    chess_undo(int from, int fromR, int to, int toR, int captured, int moved, int rights)
+        : fromColumn(from)
+        , fromRow(fromR)
+        , toColumn(to)
+        , toRow(toR)
+        , capturedPiece(captured)
+        , movedPiece(moved)
+        , castlingRights(rights)
+    {
+    }
 
     int fromColumn;
     int fromRow;
@@ -20,12 +55,10 @@ struct chess_undo {
     int castlingRights;
 };
 
-// Piece codes: 0 empty; 1 king, 2 queen, 3 rook, 4 knight, 5 bishop, 6 pawn of the bottom player
-// (P1); 11 to 16 the same pieces of the top player (P2).
 class chess : public game {
 public:
     explicit chess(bool p1First);
-    ~chess() override;
+    ~chess() override = default;
 
     void mousedown(int x, int y) override;
     void mouseup(float x, float y) override;
@@ -58,7 +91,7 @@ public:
     void cancelMove();
 
     // Draws one piece in the cell centred on (x, y), under a selection name unless it is -1.
-    void drawpiece(float x, float y, int code, int name);
+    void drawpiece(float x, float y, int piece, int name);
 
     bool promotionPending = false;
     bool p1CanCastleKingside = true;
@@ -84,10 +117,15 @@ public:
 private:
     // Castling is the king's move from column 4 of its home row to column 2 or 6 of that row;
     // legality, the trial board, the move and its undo all ask this one rule.
-    static bool isCastling(int code, int fromColumn, int fromRow, int toColumn, int toRow);
+    static bool isCastling(int piece, int startColumn, int startRow, int endColumn, int endRow);
+    // A player's right to castle to one side.
+    bool& castlingRight(bool p1, const chess_pieces::castling_side& side);
+    bool castlingRight(bool p1, const chess_pieces::castling_side& side) const;
+    // Plays the lifted piece's move to the square on a position: the piece, castling's rook and
+    // the pawn taken en passant. The trial of a move and the move itself both come here.
+    void playOn(int (*position)[8], int column, int row) const;
     bool movementAllows(int column, int row) const;
     bool pawnAllows(int column, int row) const;
     bool castlingAllows(int column) const;
     void choosePromotion(int x, int y);
-    void lift(int x, int y, int column, int row);
 };

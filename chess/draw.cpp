@@ -5,6 +5,8 @@
 
 namespace {
 
+using namespace chess_pieces;
+
 // Every silhouette is listed in the unit cell of its square, origin at the lower-left corner.
 struct vertex {
     float x, y;
@@ -71,25 +73,25 @@ template <int N> void footAndBody(const vertex (&foot)[8], const vertex (&body)[
 void silhouette(int type, float* colour)
 {
     switch (type) {
-    case 1:
+    case king:
         footAndBody(wideFoot, kingBody);
         polygon(head);
         polygon(GL_TRIANGLES, crown, 9);
         break;
-    case 2:
+    case queen:
         footAndBody(wideFoot, queenBody);
         polygon(head);
         break;
-    case 3:
+    case rook:
         footAndBody(narrowFoot, rookBody);
         break;
-    case 4:
+    case knight:
         footAndBody(narrowFoot, knightBody);
         break;
-    case 5:
+    case bishop:
         footAndBody(narrowFoot, bishopBody);
         break;
-    case 6:
+    case pawn:
         footAndBody(narrowFoot, pawnStem);
         polygon(pawnHead);
         break;
@@ -100,7 +102,7 @@ void silhouette(int type, float* colour)
 }
 
 // The promotion choices in strip order: queen, knight, bishop, rook.
-constexpr int stripTypes[4] = { 2, 4, 5, 3 };
+constexpr int stripTypes[4] = { queen, knight, bishop, rook };
 
 } // namespace
 
@@ -127,23 +129,22 @@ void chess::draw(bool selectionMode)
         glVertex2i(6, 4);
         glEnd();
         // The turn has already passed, so the promoting player is the one not to move.
-        int offset = p1ToMove ? 10 : 0;
         for (int i = 0; i < 4; ++i) {
-            int code = stripTypes[i] + offset;
-            drawpiece(2.5f + i, 4.5f, code, code);
+            int choice = code(stripTypes[i], !p1ToMove);
+            drawpiece(2.5f + i, 4.5f, choice, choice);
         }
     }
 }
 
-void chess::drawpiece(float x, float y, int code, int name)
+void chess::drawpiece(float x, float y, int piece, int name)
 {
     if (name != -1)
         glPushName(name);
-    float* colour = isP1(code) ? p1Color : p2Color;
+    float* colour = isP1(piece) ? p1Color : p2Color;
     glColor3fv(colour);
     glPushMatrix();
     glTranslatef(x - 0.5f, y - 0.5f, 0);
-    silhouette(getType(code), colour);
+    silhouette(getType(piece), colour);
     glPopMatrix();
     if (name != -1)
         glPopName();

@@ -3,92 +3,42 @@
 
 namespace {
 
-constexpr int king = 1, rook = 3, pawn = 6;
+using namespace chess_pieces;
+
+// The mover's castling rights as an undo record keeps them.
 constexpr int kingsideRight = 1, queensideRight = 2;
-
-bool onBoard(int column, int row) { return column >= 0 && column < 8 && row >= 0 && row < 8; }
-
-bool isPromotionChoice(int type) { return type >= 2 && type <= 5; }
 
 } // namespace
 
-void chess::mousedown(int x, int y)
+bool& chess::castlingRight(bool p1, const castling_side& side)
 {
-    // A press while a piece is still lifted means its release was lost: put it back first.
-    if (dragging)
-        cancelMove();
-    if (promotionPending) {
-        choosePromotion(x, y);
-        return;
+    if (side.kingTo == kingside.kingTo)
+        return p1 ? p1CanCastleKingside : p2CanCastleKingside;
+    return p1 ? p1CanCastleQueenside : p2CanCastleQueenside;
+}
+
+bool chess::castlingRight(bool p1, const castling_side& side) const
+{
+    return const_cast<chess*>(this)->castlingRight(p1, side);
+}
+
+void chess::playOn(int (*position)[8], int column, int row) const
+{
+    if (isCastling(liftedPiece, fromColumn, fromRow, column, row)) {
+        const castling_side& side = *castlingTo(column);
+        position[side.rookFrom][fromRow] = 0;
+        position[side.rookTo][fromRow] = code(rook, p1ToMove);
+    } else if (getType(liftedPiece) == pawn && column != fromColumn && position[column][row] == 0) {
+        position[column][fromRow] = 0; // the pawn taken en passant
     }
-    int name = pick(x, y);
-    int column = name / 10;
-    int row = name % 10;
-    if (!onBoard(column, row))
-        return;
-    if (p1ToMove ? isP1(column, row) : isP2(column, row))
-        lift(x, y, column, row);
-}
-
-void chess::lift(int x, int y, int column, int row)
-{
-    fromColumn = column;
-    fromRow = row;
-    dragX = static_cast<float>(column);
-    dragY = static_cast<float>(row);
-    grabOffsetX = toBoardX(x) - dragX;
-    grabOffsetY = toBoardY(y) - dragY;
-    liftedPiece = board[column][row];
-    board[column][row] = 0;
-    dragging = 1;
-}
-
-void chess::choosePromotion(int x, int y)
-{
-    int name = pick(x, y);
-    if (name == -1 || !isPromotionChoice(getType(name)))
-        return;
-    if (onBoard(fromColumn, fromRow))
-        board[fromColumn][fromRow] = name;
-    promotionPending = false;
-}
-
-void chess::mousemove(float x, float y)
-{
-    if (!dragging)
-        return;
-    dragX = x - grabOffsetX;
-    dragY = y - grabOffsetY;
-}
-
-void chess::mouseup(float, float)
-{
-    if (!dragging)
-        return;
-    // The square under the centre of the dragged piece, not under the pointer.
-    int column = ftoi(dragX + 0.5f);
-    int row = ftoi(dragY + 0.5f);
-    bool legal = onBoard(fromColumn, fromRow) && onBoard(column, row) && isLegal(column, row);
-    dragging = 0;
-    if (legal)
-        move(column, row);
-    else
-        cancelMove();
-}
-
-void chess::cancelMove()
-{
-    // A drag state set by hand may name no square: then there is nothing to put back.
-    if (onBoard(fromColumn, fromRow))
-        board[fromColumn][fromRow] = liftedPiece;
-    dragging = 0;
+    position[fromColumn][fromRow] = 0;
+    position[column][row] = liftedPiece;
 }
 
 void chess::saveMove(int column, int row)
 {
-    bool kingside = p1ToMove ? p1CanCastleKingside : p2CanCastleKingside;
-    bool queenside = p1ToMove ? p1CanCastleQueenside : p2CanCastleQueenside;
-    int rights = (kingside ? kingsideRight : 0) + (queenside ? queensideRight : 0);
+    int rights = (castlingRight(p1ToMove, kingside) ? kingsideRight : 0)
+        + (castlingRight(p1ToMove, queenside) ? queensideRight : 0);
     undoStack.push(
         chess_undo(fromColumn, fromRow, column, row, board[column][row], liftedPiece, rights));
 }
@@ -96,37 +46,16 @@ void chess::saveMove(int column, int row)
 void chess::move(int column, int row)
 {
     saveMove(column, row);
+    playOn(board, column, row);
     int type = getType(liftedPiece);
     bool ownerIsP1 = isP1(liftedPiece);
-    if (type == king) {
-        bool castling = isCastling(liftedPiece, fromColumn, fromRow, column, row);
-        board[fromColumn][fromRow] = 0;
-        board[column][row] = liftedPiece;
-        if (castling) {
-            bool kingside = column == 6;
-            board[kingside ? 7 : 0][fromRow] = 0;
-            board[kingside ? 5 : 3][fromRow] = p1ToMove ? rook : rook + 10;
-        }
-        (ownerIsP1 ? p1CanCastleKingside : p2CanCastleKingside) = false;
-        (ownerIsP1 ? p1CanCastleQueenside : p2CanCastleQueenside) = false;
-    } else if (type == pawn && column != fromColumn && board[column][row] == 0) {
-        board[fromColumn][fromRow] = 0;
-        board[column][row] = liftedPiece;
-        board[column][fromRow] = 0; // the pawn taken en passant
-    } else {
-        board[column][row] = liftedPiece;
-        board[fromColumn][fromRow] = 0;
+    for (const castling_side* side : { &queenside, &kingside }) {
+        // Only the rook's own departure costs its right; a captured rook clears nothing.
+        if (type == king || (type == rook && fromColumn == side->rookFrom))
+            castlingRight(ownerIsP1, *side) = false;
     }
-
-    if (type == rook) {
-        // Only the rook's own departure costs the right; a captured rook clears nothing.
-        if (fromColumn == 0)
-            (ownerIsP1 ? p1CanCastleQueenside : p2CanCastleQueenside) = false;
-        if (fromColumn == 7)
-            (ownerIsP1 ? p1CanCastleKingside : p2CanCastleKingside) = false;
-    } else if ((liftedPiece == pawn && row == 7) || (liftedPiece == pawn + 10 && row == 0)) {
+    if (type == pawn && row == farRow(ownerIsP1))
         promotionPending = true;
-    }
     fromColumn = column;
     fromRow = row;
     p1ToMove = !p1ToMove;
@@ -142,28 +71,21 @@ void chess::undo()
     promotionPending = false;
     const chess_undo& last = undoStack.top();
     bool moverIsP1 = !p1ToMove;
-    int movedType = getType(last.movedPiece);
-    int columnDistance = last.toColumn - last.fromColumn;
-
+    board[last.toColumn][last.toRow] = last.capturedPiece;
+    board[last.fromColumn][last.fromRow] = last.movedPiece;
     if (isCastling(last.movedPiece, last.fromColumn, last.fromRow, last.toColumn, last.toRow)) {
-        board[last.fromColumn][last.fromRow] = last.movedPiece;
-        board[(last.toColumn + last.fromColumn) / 2][last.fromRow] = 0;
-        board[last.toColumn][last.toRow] = 0;
-        board[last.toColumn > 4 ? 7 : 0][last.toRow] = moverIsP1 ? rook : rook + 10;
-    } else if (movedType == pawn && columnDistance != 0 && last.capturedPiece == 0) {
-        board[last.fromColumn][last.fromRow] = last.movedPiece;
-        board[last.toColumn][last.toRow] = 0;
-        board[last.toColumn][last.fromRow] = moverIsP1 ? pawn + 10 : pawn;
-    } else {
-        board[last.toColumn][last.toRow] = last.capturedPiece;
-        board[last.fromColumn][last.fromRow] = last.movedPiece;
+        const castling_side& side = *castlingTo(last.toColumn);
+        board[side.rookTo][last.fromRow] = 0;
+        board[side.rookFrom][last.fromRow] = code(rook, moverIsP1);
+    } else if (getType(last.movedPiece) == pawn && last.toColumn != last.fromColumn
+        && last.capturedPiece == 0) {
+        board[last.toColumn][last.fromRow] = code(pawn, !moverIsP1); // taken en passant
     }
-
     // Rights are only ever given back here: the move can only have taken the mover's away.
     if (last.castlingRights & kingsideRight)
-        (moverIsP1 ? p1CanCastleKingside : p2CanCastleKingside) = true;
+        castlingRight(moverIsP1, kingside) = true;
     if (last.castlingRights & queensideRight)
-        (moverIsP1 ? p1CanCastleQueenside : p2CanCastleQueenside) = true;
+        castlingRight(moverIsP1, queenside) = true;
     p1ToMove = !p1ToMove;
     undoStack.pop();
 }

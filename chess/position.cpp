@@ -7,8 +7,10 @@
 
 namespace {
 
-constexpr int homeRow[8] = { 3, 4, 5, 2, 1, 5, 4, 3 };
-constexpr int topOffset = 10;
+using namespace chess_pieces;
+
+// The pieces of the home row, column by column: both queens on column 3, both kings on 4.
+constexpr int backRank[8] = { rook, knight, bishop, queen, king, bishop, knight, rook };
 
 const float pieceColours[][3] = {
     { 0.2f, 0.2f, 0.2f }, // Black
@@ -22,42 +24,28 @@ const float pieceColours[][3] = {
 
 } // namespace
 
-chess_undo::chess_undo(int fromColumn, int fromRow, int toColumn, int toRow, int capturedPiece,
-    int movedPiece, int castlingRights)
-    : fromColumn(fromColumn)
-    , fromRow(fromRow)
-    , toColumn(toColumn)
-    , toRow(toRow)
-    , capturedPiece(capturedPiece)
-    , movedPiece(movedPiece)
-    , castlingRights(castlingRights)
-{
-}
-
 chess::chess(bool p1First)
     : p1ToMove(p1First)
 {
     for (int c = 0; c < 8; ++c) {
         std::fill(board[c], board[c] + 8, 0);
-        board[c][0] = homeRow[c];
-        board[c][1] = 6;
-        board[c][6] = 6 + topOffset;
-        board[c][7] = homeRow[c] + topOffset;
+        for (bool p1 : { true, false }) {
+            board[c][homeRow(p1)] = code(backRank[c], p1);
+            board[c][homeRow(p1) + forward(p1)] = code(pawn, p1);
+        }
     }
     changeBoard(0);
     changeColor(true, 1);
     changeColor(false, 0);
 }
 
-chess::~chess() = default;
-
-int chess::getType(int code) { return code % 10; }
+int chess::getType(int code) { return code % topOffset; }
 
 int chess::getType(int column, int row) const { return getType(board[column][row]); }
 
-bool chess::isP1(int code) { return code != 0 && code <= 9; }
+bool chess::isP1(int code) { return code != 0 && code < topOffset; }
 
-bool chess::isP2(int code) { return code > 10; }
+bool chess::isP2(int code) { return code > topOffset; }
 
 bool chess::isP1(int column, int row) const { return isP1(board[column][row]); }
 

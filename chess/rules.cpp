@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "chess/chess.h"
 
+#include "shell/drag.h"
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
-constexpr int king = 1, queen = 2, rook = 3, knight = 4, bishop = 5, pawn = 6;
-constexpr int queensideColumn = 2, kingsideColumn = 6;
-
-bool onBoard(int column, int row) { return column >= 0 && column < 8 && row >= 0 && row < 8; }
+using namespace chess_pieces;
 
 int sign(int v) { return (v > 0) - (v < 0); }
 
@@ -83,11 +81,11 @@ bool chess::isLegal(int column, int row) const
     return !wouldPutInCheck(column, row);
 }
 
-bool chess::isCastling(int code, int fromColumn, int fromRow, int toColumn, int toRow)
+bool chess::isCastling(int piece, int startColumn, int startRow, int endColumn, int endRow)
 {
-    int homeRow = isP1(code) ? 0 : 7;
-    return getType(code) == king && fromColumn == 4 && fromRow == homeRow && toRow == homeRow
-        && (toColumn == queensideColumn || toColumn == kingsideColumn);
+    int home = homeRow(isP1(piece));
+    return getType(piece) == king && startColumn == castlingKingFrom && startRow == home
+        && endRow == home && castlingTo(endColumn) != nullptr;
 }
 
 bool chess::movementAllows(int column, int row) const
@@ -118,10 +116,10 @@ bool chess::movementAllows(int column, int row) const
 
 bool chess::pawnAllows(int column, int row) const
 {
-    int direction = p1ToMove ? 1 : -1;
-    int doubleStepRow = p1ToMove ? 1 : 6;
-    int enPassantRow = p1ToMove ? 4 : 3;
-    int opponentPawn = p1ToMove ? 16 : 6;
+    int direction = forward(p1ToMove);
+    int doubleStepRow = homeRow(p1ToMove) + direction;
+    int enPassantRow = homeRow(p1ToMove) + 4 * direction; // the pawn's fifth row
+    int opponentPawn = code(pawn, !p1ToMove);
     int target = board[column][row];
     int dc = column - fromColumn;
 
@@ -143,18 +141,16 @@ bool chess::pawnAllows(int column, int row) const
 
 bool chess::castlingAllows(int column) const
 {
-    bool kingside = p1ToMove ? p1CanCastleKingside : p2CanCastleKingside;
-    bool queenside = p1ToMove ? p1CanCastleQueenside : p2CanCastleQueenside;
-    if (!(column == queensideColumn && queenside) && !(column == kingsideColumn && kingside))
+    const castling_side& side = *castlingTo(column);
+    if (!castlingRight(p1ToMove, side))
         return false;
     int step = column < fromColumn ? -1 : 1;
-    for (int c = fromColumn + step; c >= 1 && c <= 6; c += step) {
+    for (int c = fromColumn + step; c != side.rookFrom; c += step) {
         if (board[c][fromRow] != 0)
             return false;
     }
     // The rights outlive a rook captured on its corner; castling must not conjure a new one.
-    int corner = step < 0 ? 0 : 7;
-    if (board[corner][fromRow] != (p1ToMove ? rook : rook + 10))
+    if (board[side.rookFrom][fromRow] != code(rook, p1ToMove))
         return false;
     return !wouldPutInCheck(fromColumn, fromRow) && !wouldPutInCheck(fromColumn + step, fromRow);
 }
@@ -163,29 +159,13 @@ bool chess::wouldPutInCheck(int column, int row) const
 {
     int trial[8][8];
     std::memcpy(trial, board, sizeof trial);
-    int type = getType(liftedPiece);
-    int moverRook = p1ToMove ? rook : rook + 10;
-    if (isCastling(liftedPiece, fromColumn, fromRow, column, row)) {
-        bool kingside = column == kingsideColumn;
-        trial[4][fromRow] = 0;
-        trial[kingside ? 7 : 0][fromRow] = 0;
-        trial[column][fromRow] = liftedPiece;
-        trial[kingside ? 5 : 3][fromRow] = moverRook;
-    } else if (type == pawn && column != fromColumn && board[column][row] == 0) {
-        trial[fromColumn][fromRow] = 0;
-        trial[column][row] = liftedPiece;
-        trial[column][fromRow] = 0;
-    } else {
-        trial[fromColumn][fromRow] = 0;
-        trial[column][row] = liftedPiece;
-    }
+    playOn(trial, column, row);
     return isInCheck(p1ToMove, trial);
 }
 
 bool chess::isInCheck(bool bottomKing, const int (*position)[8])
 {
-    int kingCode = bottomKing ? king : king + 10;
-    int enemy = bottomKing ? 10 : 0;
+    int kingCode = code(king, bottomKing);
     int kc = -1, kr = -1;
     for (int c = 0; c < 8 && kc < 0; ++c) {
         for (int r = 0; r < 8; ++r) {
@@ -200,11 +180,12 @@ bool chess::isInCheck(bool bottomKing, const int (*position)[8])
         return false;
 
     // Enemy pawns advance towards this king's home row, so they strike from the row beyond it.
-    int d = bottomKing ? 1 : -1;
+    int d = forward(bottomKing);
     const int pawnAttacks[2][2] = { { 1, d }, { -1, d } };
-    return anyOn(position, kc, kr, pawnAttacks, 2, pawn + enemy)
-        || anyOn(position, kc, kr, kingSteps, 8, king + enemy)
-        || anyOn(position, kc, kr, knightJumps, 8, knight + enemy)
-        || anyRay(position, kc, kr, straightRays, rook + enemy, queen + enemy)
-        || anyRay(position, kc, kr, diagonalRays, bishop + enemy, queen + enemy);
+    auto enemy = [bottomKing](int type) { return code(type, !bottomKing); };
+    return anyOn(position, kc, kr, pawnAttacks, 2, enemy(pawn))
+        || anyOn(position, kc, kr, kingSteps, 8, enemy(king))
+        || anyOn(position, kc, kr, knightJumps, 8, enemy(knight))
+        || anyRay(position, kc, kr, straightRays, enemy(rook), enemy(queen))
+        || anyRay(position, kc, kr, diagonalRays, enemy(bishop), enemy(queen));
 }

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Squares, and the drag mechanics that both games share, over the drag fields of the same
+// names that both declare (board, dragging, liftedPiece, fromColumn, fromRow, dragX, dragY,
+// grabOffsetX, grabOffsetY).
+
+#include "shell/game.h"
+
+struct square {
+    int column, row;
+};
+
+inline bool onBoard(int column, int row)
+{
+    return column >= 0 && column < 8 && row >= 0 && row < 8;
+}
+
+// The square a piece's selection name (column*10 + row) stands for; -1, no name, is off the
+// board.
+inline square squareOfName(int name) { return { name / 10, name % 10 }; }
+
+// Takes the piece on the square off the board as pressed at window pixel (x, y): from then on it
+// follows the pointer at the offset where it was grabbed.
+template <typename Game> void liftPiece(Game& g, int x, int y, square from)
+{
+    g.fromColumn = from.column;
+    g.fromRow = from.row;
+    g.liftedPiece = g.board[from.column][from.row];
+    g.dragX = static_cast<float>(from.column);
+    g.dragY = static_cast<float>(from.row);
+    g.grabOffsetX = toBoardX(x) - g.dragX;
+    g.grabOffsetY = toBoardY(y) - g.dragY;
+    g.board[from.column][from.row] = 0;
+    g.dragging = 1;
+}
+
+// The lifted piece follows the pointer, at board point (x, y); with nothing lifted, nothing moves.
+template <typename Game> void followPointer(Game& g, float x, float y)
+{
+    if (!g.dragging)
+        return;
+    g.dragX = x - g.grabOffsetX;
+    g.dragY = y - g.grabOffsetY;
+}
+
+// The square under the centre of the dragged piece, not under the pointer: where it is dropped.
+template <typename Game> square dropSquare(const Game& g)
+{
+    return { ftoi(g.dragX + 0.5f), ftoi(g.dragY + 0.5f) };
+}
+
+// Puts the lifted piece back where it came from, if that is a square: a drag state set from
+// outside may name none.
+template <typename Game> void putBack(Game& g)
+{
+    if (onBoard(g.fromColumn, g.fromRow))
+        g.board[g.fromColumn][g.fromRow] = g.liftedPiece;
+}
