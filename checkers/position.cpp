@@ -1,26 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "checkers/checkers.h"
 
+#include "shell/palette.h"
 #include <algorithm>
 #include <iostream>
-#include <iterator>
 
 namespace {
-
-struct piece_colours {
-    float main[3];
-    float accent[3];
-};
-
-const piece_colours pieceColours[] = {
-    { { 0.1f, 0.1f, 0.1f }, { 0.2f, 0.2f, 0.2f } }, // Black
-    { { 0.8f, 0.8f, 0.8f }, { 0.6f, 0.6f, 0.6f } }, // White
-    { { 0.6f, 0.6f, 0.6f }, { 0.4f, 0.4f, 0.4f } }, // Grey
-    { { 0.8f, 0, 0 }, { 0.6f, 0, 0 } }, // Red
-    { { 0, 0.8f, 0 }, { 0, 0.6f, 0 } }, // Green
-    { { 0, 0, 0.8f }, { 0, 0, 0.6f } }, // Blue
-    { { 0.72f, 0.52f, 0 }, { 0.62f, 0.42f, 0 } }, // Brown
-};
 
 int startingCode(int column, int row)
 {
@@ -64,10 +49,11 @@ void checkers::changeBoard(int scheme) { board_scheme(scheme, darkSquareColor, l
 
 void checkers::changeColor(bool bottomPlayer, int colour)
 {
-    if (colour < 0 || colour >= static_cast<int>(std::size(pieceColours)))
+    const piece_colour_entry* entry = pieceColour(colour);
+    if (entry == nullptr)
         return;
-    std::copy_n(pieceColours[colour].main, 3, bottomPlayer ? p1Color : p2Color);
-    std::copy_n(pieceColours[colour].accent, 3, bottomPlayer ? p1AccentColor : p2AccentColor);
+    std::copy_n(entry->checkersMain, 3, bottomPlayer ? p1Color : p2Color);
+    std::copy_n(entry->checkersAccent, 3, bottomPlayer ? p1AccentColor : p2AccentColor);
 }
 
 void checkers::printInformation()

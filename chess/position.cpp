@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "chess/chess.h"
 
+#include "shell/palette.h"
 #include <algorithm>
 #include <iostream>
-#include <iterator>
 
 namespace {
 
@@ -11,17 +11,6 @@ using namespace chess_pieces;
 
 // The pieces of the home row, column by column: both queens on column 3, both kings on 4.
 constexpr int backRank[8] = { rook, knight, bishop, queen, king, bishop, knight, rook };
-
-const float pieceColours[][3] = {
-    { 0.2f, 0.2f, 0.2f }, // Black
-    { 0.8f, 0.8f, 0.8f }, // White
-    { 0.5f, 0.5f, 0.5f }, // Grey
-    { 0.8f, 0, 0 }, // Red
-    { 0, 0.8f, 0 }, // Green
-    { 0, 0, 0.8f }, // Blue
-    { 0.72f, 0.52f, 0 }, // Brown
-};
-
 } // namespace
 
 chess::chess(bool p1First)
@@ -55,9 +44,8 @@ void chess::changeBoard(int scheme) { board_scheme(scheme, darkSquareColor, ligh
 
 void chess::changeColor(bool bottomPlayer, int colour)
 {
-    if (colour < 0 || colour >= static_cast<int>(std::size(pieceColours)))
-        return;
-    std::copy_n(pieceColours[colour], 3, bottomPlayer ? p1Color : p2Color);
+    if (const piece_colour_entry* entry = pieceColour(colour))
+        std::copy_n(entry->chess, 3, bottomPlayer ? p1Color : p2Color);
 }
 
 void chess::printInformation()

@@ -2,9 +2,9 @@
 #include "shell/game.h"
 
 #include "shell/gl.h"
+#include "shell/palette.h"
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <limits>
 
 int boardsize = 0;
@@ -12,17 +12,6 @@ float boardx = 0;
 float boardy = 0;
 
 namespace {
-
-struct square_colours {
-    float dark[3];
-    float light[3];
-};
-
-const square_colours schemes[] = {
-    { { 0, 0, 0 }, { 1, 1, 1 } }, // Black and White
-    { { 1, 0, 0 }, { 1, 1, 1 } }, // Red and White
-    { { 0, 0, 0 }, { 1, 0, 0 } }, // Black and Red
-};
 
 constexpr int selectionBufferSize = 120;
 constexpr unsigned recordHeader = 3; // name count, minimum depth, maximum depth
@@ -85,10 +74,10 @@ void draw_square(int column, int row, const float* dark, const float* light)
 
 bool board_scheme(int scheme, float* dark, float* light)
 {
-    if (scheme < 0 || scheme >= static_cast<int>(std::size(schemes)))
+    if (scheme < 0 || scheme >= boardSchemeCount)
         return false;
-    std::copy_n(schemes[scheme].dark, 3, dark);
-    std::copy_n(schemes[scheme].light, 3, light);
+    std::copy_n(boardSchemes[scheme].dark, 3, dark);
+    std::copy_n(boardSchemes[scheme].light, 3, light);
     return true;
 }
 

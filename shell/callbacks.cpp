@@ -183,19 +183,19 @@ void menuStatus(int status, int, int)
 
 void menu(int value)
 {
-    if (value >= 0 && value <= 3) {
-        newgame(value <= 1, value % 2 == 1);
+    if (value >= newCheckersTopFirst && value < firstBoardScheme) {
+        newgame(value < newChessTopFirst, value % 2 == 1); // the second of each pair: bottom first
         return;
     }
-    if (value >= 4 && value <= 6)
-        my_game->changeBoard(value - 4);
-    else if (value >= 7 && value <= 13)
-        my_game->changeColor(true, value - 7);
-    else if (value >= 14 && value <= 20)
-        my_game->changeColor(false, value - 14);
-    else if (value == 21)
+    if (value >= firstBoardScheme && value < firstBottomColour)
+        my_game->changeBoard(value - firstBoardScheme);
+    else if (value >= firstBottomColour && value < firstTopColour)
+        my_game->changeColor(true, value - firstBottomColour);
+    else if (value >= firstTopColour && value < undoMove)
+        my_game->changeColor(false, value - firstTopColour);
+    else if (value == undoMove)
         my_game->undo();
-    else if (value == 22)
+    else if (value == quitProgram)
         quit();
     else
         return;

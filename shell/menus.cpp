@@ -20,8 +20,6 @@ const char* const welcome[] = {
     "Otherwise, all moves and rules still apply.\n",
 };
 
-const char* const colourNames[] = { "Black", "White", "Grey", "Red", "Green", "Blue", "Brown" };
-
 int menusMade = 0;
 
 int createMenu(void (*callback)(int))
@@ -42,8 +40,8 @@ int colourMenu(int firstValue)
 {
     int id = createMenu(menu);
     int value = firstValue;
-    for (const char* name : colourNames)
-        glutAddMenuEntry(name, value++);
+    for (const piece_colour_entry& colour : pieceColours)
+        glutAddMenuEntry(colour.name, value++);
     return id;
 }
 
@@ -60,16 +58,16 @@ void printWelcome()
 
 int buildMenus()
 {
-    int checkersMenu = playerMenu(0);
-    int chessMenu = playerMenu(2);
+    int checkersMenu = playerMenu(newCheckersTopFirst);
+    int chessMenu = playerMenu(newChessTopFirst);
 
     int boardMenu = createMenu(menu);
-    glutAddMenuEntry("Black and White", 4);
-    glutAddMenuEntry("Red and White", 5);
-    glutAddMenuEntry("Black and Red", 6);
+    int value = firstBoardScheme;
+    for (const board_scheme_entry& scheme : boardSchemes)
+        glutAddMenuEntry(scheme.name, value++);
 
-    int bottomMenu = colourMenu(7);
-    int topMenu = colourMenu(14);
+    int bottomMenu = colourMenu(firstBottomColour);
+    int topMenu = colourMenu(firstTopColour);
 
     int coloursMenu = createMenu(nullptr);
     glutAddSubMenu("Change Board Colors", boardMenu);
@@ -80,8 +78,8 @@ int buildMenus()
     glutAddSubMenu("New Checkers Game", checkersMenu);
     glutAddSubMenu("New Chess Game", chessMenu);
     glutAddSubMenu("Change colors", coloursMenu);
-    glutAddMenuEntry("Undo Move", 21);
-    glutAddMenuEntry("Quit", 22);
+    glutAddMenuEntry("Undo Move", undoMove);
+    glutAddMenuEntry("Quit", quitProgram);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
     return menusMade;
 }

@@ -3,12 +3,25 @@
 
 // Window callbacks, menus and game switching. Only the shell talks to GLUT.
 
+#include "shell/palette.h"
+
 // Which callbacks are registered: Playing draws the game, Banner draws "Game Over" but still
 // passes the mouse on, Finished draws the banner and takes no mouse input.
 enum class shell_state { playing, banner, finished };
 extern shell_state shellState;
 // True from the moment a pop-up menu opens until it closes; keys are not for the game then.
 extern bool menuInUse;
+
+// The values that menu() receives, one per entry, in menu order.
+enum menu_value : int {
+    newCheckersTopFirst, // "New Checkers Game" > "Top player goes first", then the bottom player
+    newChessTopFirst = newCheckersTopFirst + 2, // "New Chess Game", likewise
+    firstBoardScheme = newChessTopFirst + 2, // "Change Board Colors", one per scheme
+    firstBottomColour = firstBoardScheme + boardSchemeCount, // "Change Bottom Player's Color"
+    firstTopColour = firstBottomColour + pieceColourCount, // "Change Top Player's Color"
+    undoMove = firstTopColour + pieceColourCount,
+    quitProgram,
+};
 
 void display();
 void victory();

@@ -108,7 +108,7 @@ TEST_F(ChessMouse, PromotionIsChosenOnTheStrip)
     EXPECT_FALSE(g->promotionPending);
     EXPECT_EQ(g->board[1][7], 4);
     EXPECT_FALSE(g->p1ToMove);
-    menu(21); // "Undo Move"
+    menu(undoMove);
     EXPECT_EQ(g->board[1][6], 6);
     EXPECT_EQ(g->board[1][7], 0);
     // A choice pending by hand for no square: the click ends it and writes nowhere.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "fuzz/events.h"
+#include "shell/shell.h"
 
 #include <cstdlib>
 #include <sstream>
@@ -54,9 +55,9 @@ namespace {
     int anyMenuValueButQuit(rng& r)
     {
         if (r.below(60) == 0)
-            return r.below(4);
-        int value = r.below(10) == 0 ? r.between(-3, -1) : r.between(4, 26);
-        return value == 22 ? 21 : value;
+            return r.below(firstBoardScheme);
+        int value = r.below(10) == 0 ? r.between(-3, -1) : r.between(firstBoardScheme, 26);
+        return value == quitProgram ? undoMove : value;
     }
 
     // The offset of a plausible move: a step, a diagonal, a knight's jump or a longer line.

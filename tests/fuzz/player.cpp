@@ -111,7 +111,7 @@ outcome play(const std::vector<event>& events)
 
     for (std::size_t i = 0; i < events.size(); ++i) {
         const event& e = events[i];
-        const bool newGame = e.what == kind::menu && e.a >= 0 && e.a <= 3;
+        const bool newGame = e.what == kind::menu && e.a >= 0 && e.a < firstBoardScheme;
         if (newGame) {
             if (std::string broken = checkUndoToStart(p1First); !broken.empty())
                 return { false, i, broken };
