@@ -1,13 +1,10 @@
 # SPDX-License-Identifier: MIT
 # Files made at build time from their one source in data/: the hicolor PNG icons and the window
 # icon from the SVG, and the manual page and changelog compressed as Debian wants them.
-# Without the icon tools the program is still built, with the scalable icon only.
+# Without the icon tools or gzip the program is still built, with what they do not make left out.
 find_program(RSVG_CONVERT rsvg-convert) # Debian package librsvg2-bin
 find_program(PNGTOPAM pngtopam) # Debian package netpbm
 find_program(GZIP gzip)
-if(NOT GZIP)
-  message(FATAL_ERROR "gzip is needed for the manual page")
-endif()
 
 set(ICON_SVG ${CMAKE_CURRENT_SOURCE_DIR}/data/chess-checkers.svg)
 set(ICON_SIZES)
@@ -36,22 +33,26 @@ elseif(RSVG_CONVERT)
   set(window_pam ${CMAKE_CURRENT_BINARY_DIR}/icons/window.pam)
   add_custom_command(OUTPUT ${WINDOW_ICON_HEADER}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/generated
-    COMMAND sh -c "'${PNGTOPAM}' -alphapam '${CMAKE_CURRENT_BINARY_DIR}/icons/48x48/chess-checkers.png' > '${window_pam}'"
-    COMMAND ${CMAKE_COMMAND} -DPAM=${window_pam} -DSIZE=48 -DOUT=${WINDOW_ICON_HEADER}
-      -P ${CMAKE_CURRENT_SOURCE_DIR}/scripts/icon-header.cmake
+    COMMAND ${CMAKE_COMMAND} -DPNGTOPAM=${PNGTOPAM}
+      -DPNG=${CMAKE_CURRENT_BINARY_DIR}/icons/48x48/chess-checkers.png -DPAM=${window_pam}
+      -DSIZE=48 -DOUT=${WINDOW_ICON_HEADER} -P ${CMAKE_CURRENT_SOURCE_DIR}/scripts/icon-header.cmake
     DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/icons/48x48/chess-checkers.png
       ${CMAKE_CURRENT_SOURCE_DIR}/scripts/icon-header.cmake VERBATIM)
 endif()
 
 # gzip -n: no name or time stamp inside, so the same source gives the same file.
-function(gzip_data source output)
-  add_custom_command(OUTPUT ${output}
-    COMMAND sh -c "'${GZIP}' -9n -c '${source}' > '${output}'"
-    DEPENDS ${source} VERBATIM)
-endfunction()
-gzip_data(${CMAKE_CURRENT_SOURCE_DIR}/data/chess-checkers.6
-  ${CMAKE_CURRENT_BINARY_DIR}/chess-checkers.6.gz)
-gzip_data(${CMAKE_CURRENT_SOURCE_DIR}/data/changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+set(GZIPPED_DATA)
+if(GZIP)
+  foreach(name chess-checkers.6 changelog)
+    set(copy ${CMAKE_CURRENT_BINARY_DIR}/${name})
+    add_custom_command(OUTPUT ${copy}.gz
+      COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/data/${name} ${copy}
+      COMMAND ${GZIP} -9nf ${copy}
+      DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/${name} VERBATIM)
+    list(APPEND GZIPPED_DATA ${copy}.gz)
+  endforeach()
+else()
+  message(WARNING "gzip not found: the manual page and the changelog are left out")
+endif()
 
-add_custom_target(data ALL DEPENDS ${ICON_PNGS} ${WINDOW_ICON_HEADER}
-  ${CMAKE_CURRENT_BINARY_DIR}/chess-checkers.6.gz ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+add_custom_target(generated_files ALL DEPENDS ${ICON_PNGS} ${WINDOW_ICON_HEADER} ${GZIPPED_DATA})

@@ -16,9 +16,11 @@ foreach(size IN LISTS ICON_SIZES)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/chess-checkers.png
     DESTINATION ${share}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/chess-checkers.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES data/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
-  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+if(GZIPPED_DATA)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/chess-checkers.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME chess-checkers)

@@ -1,7 +1,14 @@
 # SPDX-License-Identifier: MIT
-# Turns a SIZE by SIZE RGB_ALPHA PAM image (pngtopam -alphapam) into the window icon's C array:
-# width, height, then one 0xAARRGGBB value per pixel, row by row from the top.
-# Usage: cmake -DPAM=icon.pam -DSIZE=48 -DOUT=window_icon.h -P icon-header.cmake
+# Turns a SIZE by SIZE PNG into the window icon's C array, through an RGB_ALPHA PAM image
+# (pngtopam -alphapam): width, height, then one 0xAARRGGBB value per pixel, row by row from the
+# top.
+# Usage: cmake -DPNGTOPAM=pngtopam -DPNG=icon.png -DPAM=icon.pam -DSIZE=48 -DOUT=window_icon.h
+#   -P icon-header.cmake
+execute_process(COMMAND "${PNGTOPAM}" -alphapam "${PNG}" OUTPUT_FILE "${PAM}"
+  RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${PNGTOPAM} -alphapam ${PNG}: ${status}")
+endif()
 file(READ "${PAM}" hex HEX)
 string(FIND "${hex}" "454e444844520a" end) # "ENDHDR\n"
 if(end LESS 0)

@@ -1,10 +1,19 @@
-#!/bin/sh
+#!/bin/bash
 # SPDX-License-Identifier: MIT
 # Judges the built .deb with Debian's own tools: lintian (no error, no warning, no hardening
 # tag), desktop-file-validate on its desktop entry and appstreamcli on its metainfo.
 # Usage: package-check.sh build/package
-set -e
-deb=$(ls "$1"/chess-checkers_*.deb)
+set -euo pipefail
+shopt -s nullglob
+for tool in lintian desktop-file-validate appstreamcli dpkg; do
+    command -v "$tool" >/dev/null || { echo "package-check: $tool is missing" >&2; exit 1; }
+done
+debs=("$1"/chess-checkers_*.deb)
+if [ "${#debs[@]}" -ne 1 ]; then
+    echo "package-check: expected one chess-checkers .deb in $1, found ${#debs[@]}" >&2
+    exit 1
+fi
+deb=${debs[0]}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 failed=0
@@ -18,11 +27,13 @@ if grep -E '^(E|W): |hardening-' "$root/lintian" >/dev/null; then
 fi
 
 dpkg -x "$deb" "$root/tree"
-for entry in "$root"/tree/usr/share/applications/*.desktop; do
+entries=("$root"/tree/usr/share/applications/*.desktop)
+[ "${#entries[@]}" -gt 0 ] || { echo "package-check: no desktop entry" >&2; failed=1; }
+for entry in "${entries[@]}"; do
     echo "desktop-file-validate ${entry#"$root/tree"}"
     desktop-file-validate "$entry" || failed=1
 done
 echo "appstreamcli validate-tree"
 # --explain off, --pedantic off: infos pass, warnings and errors fail.
 appstreamcli validate-tree --no-net "$root/tree" || failed=1
-exit $failed
+exit "$failed"
