@@ -94,6 +94,7 @@ private:
     bool mayLift(int column, int row) const;
     bool isLegalTarget(int column, int row) const;
     bool directionAllows(int row) const;
+    // Whether the lifted piece may land on the square the distance away diagonally, its way.
+    bool reaches(int column, int row, int distance) const;
     void crown(int row);
-    void endDrag();
 };

@@ -15,9 +15,7 @@ bool checkers::mayLift(int column, int row) const
 
 void checkers::mousedown(int x, int y)
 {
-    // A press while a piece is still lifted means its release was lost: put it back first.
-    if (dragging)
-        endDrag();
+    abandonDrag(*this); // a press while a piece is lifted: its release was lost
     square picked = squareOfName(pick(x, y));
     if (onBoard(picked.column, picked.row) && mayLift(picked.column, picked.row))
         liftPiece(*this, x, y, picked);
@@ -27,25 +25,18 @@ void checkers::mousemove(float x, float y) { followPointer(*this, x, y); }
 
 void checkers::mouseup(float, float)
 {
-    if (!dragging)
+    std::optional<square> to = endDragAtDrop(*this);
+    if (!to)
         return;
-    square to = dropSquare(*this);
-    dragging = 0;
     // A lifted piece from no square is neither played nor put back.
     if (!onBoard(fromColumn, fromRow))
         cancelMove();
-    else if (isLegalStep(to.column, to.row))
-        step(to.column, to.row);
-    else if (isLegalJump(to.column, to.row))
-        jump(to.column, to.row);
+    else if (isLegalStep(to->column, to->row))
+        step(to->column, to->row);
+    else if (isLegalJump(to->column, to->row))
+        jump(to->column, to->row);
     else
         cancelMove();
 }
 
 void checkers::cancelMove() { putBack(*this); }
-
-void checkers::endDrag()
-{
-    dragging = 0;
-    cancelMove();
-}

@@ -23,13 +23,15 @@ bool checkers::directionAllows(int row) const
     return true;
 }
 
+bool checkers::reaches(int column, int row, int distance) const
+{
+    return isLegalTarget(column, row) && std::abs(column - fromColumn) == distance
+        && std::abs(row - fromRow) == distance && directionAllows(row);
+}
+
 bool checkers::isLegalStep(int column, int row) const
 {
-    if (!isLegalTarget(column, row))
-        return false;
-    if (std::abs(column - fromColumn) != 1 || std::abs(row - fromRow) != 1)
-        return false;
-    if (!directionAllows(row))
+    if (!reaches(column, row, 1))
         return false;
     if (isP1(liftedPiece) && !p1ToMove)
         return false;
@@ -38,11 +40,7 @@ bool checkers::isLegalStep(int column, int row) const
 
 bool checkers::isLegalJump(int column, int row) const
 {
-    if (!isLegalTarget(column, row))
-        return false;
-    if (std::abs(column - fromColumn) != 2 || std::abs(row - fromRow) != 2)
-        return false;
-    if (!directionAllows(row))
+    if (!reaches(column, row, 2))
         return false;
     int jumped = board[(fromColumn + column) / 2][(fromRow + row) / 2];
     return isP1(liftedPiece) ? isP2(jumped) : isP1(jumped);
@@ -95,9 +93,7 @@ void checkers::saveMove(int toColumn, int toRow, int capturedPiece)
 
 void checkers::undo()
 {
-    // Undo during a drag first puts the lifted piece back, so it is neither lost nor doubled.
-    if (dragging)
-        endDrag();
+    abandonDrag(*this);
     if (undoStack.empty())
         return;
     const checker_undo& last = undoStack.top();

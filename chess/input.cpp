@@ -15,9 +15,7 @@ bool isPromotionChoice(int type)
 
 void chess::mousedown(int x, int y)
 {
-    // A press while a piece is still lifted means its release was lost: put it back first.
-    if (dragging)
-        cancelMove();
+    abandonDrag(*this); // a press while a piece is lifted: its release was lost
     if (promotionPending) {
         choosePromotion(x, y);
         return;
@@ -43,14 +41,12 @@ void chess::mousemove(float x, float y) { followPointer(*this, x, y); }
 
 void chess::mouseup(float, float)
 {
-    if (!dragging)
+    std::optional<square> to = endDragAtDrop(*this);
+    if (!to)
         return;
-    square to = dropSquare(*this);
-    bool legal
-        = onBoard(fromColumn, fromRow) && onBoard(to.column, to.row) && isLegal(to.column, to.row);
-    dragging = 0;
-    if (legal)
-        move(to.column, to.row);
+    if (onBoard(fromColumn, fromRow) && onBoard(to->column, to->row)
+        && isLegal(to->column, to->row))
+        move(to->column, to->row);
     else
         cancelMove();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "chess/chess.h"
 
+#include "shell/drag.h"
+
 namespace {
 
 using namespace chess_pieces;
@@ -63,9 +65,7 @@ void chess::move(int column, int row)
 
 void chess::undo()
 {
-    // Undo during a drag first ends the drag, so the lifted piece is neither lost nor doubled.
-    if (dragging)
-        cancelMove();
+    abandonDrag(*this);
     if (undoStack.empty())
         return;
     promotionPending = false;

@@ -7,6 +7,8 @@
 
 #include "shell/game.h"
 
+#include <optional>
+
 struct square {
     int column, row;
 };
@@ -50,10 +52,30 @@ template <typename Game> square dropSquare(const Game& g)
     return { ftoi(g.dragX + 0.5f), ftoi(g.dragY + 0.5f) };
 }
 
+// Ends the drag as the button comes up: the square the piece is dropped on, or none when no piece
+// was lifted (a release with no lifted piece changes nothing).
+template <typename Game> std::optional<square> endDragAtDrop(Game& g)
+{
+    if (!g.dragging)
+        return std::nullopt;
+    g.dragging = 0;
+    return dropSquare(g);
+}
+
 // Puts the lifted piece back where it came from, if that is a square: a drag state set from
 // outside may name none.
 template <typename Game> void putBack(Game& g)
 {
     if (onBoard(g.fromColumn, g.fromRow))
         g.board[g.fromColumn][g.fromRow] = g.liftedPiece;
+}
+
+// Ends a drag whose release never came, before a press or an undo: the piece goes back to its
+// square, so that it is neither lost nor doubled.
+template <typename Game> void abandonDrag(Game& g)
+{
+    if (!g.dragging)
+        return;
+    putBack(g);
+    g.dragging = 0;
 }

@@ -36,12 +36,12 @@ int playerMenu(int firstValue)
     return id;
 }
 
-int colourMenu(int firstValue)
+// A menu of one entry for each entry of a table, the values from firstValue on.
+template <typename Entry, int N> int tableMenu(const Entry (&table)[N], int firstValue)
 {
     int id = createMenu(menu);
-    int value = firstValue;
-    for (const piece_colour_entry& colour : pieceColours)
-        glutAddMenuEntry(colour.name, value++);
+    for (int i = 0; i < N; ++i)
+        glutAddMenuEntry(table[i].name, firstValue + i);
     return id;
 }
 
@@ -61,13 +61,9 @@ int buildMenus()
     int checkersMenu = playerMenu(newCheckersTopFirst);
     int chessMenu = playerMenu(newChessTopFirst);
 
-    int boardMenu = createMenu(menu);
-    int value = firstBoardScheme;
-    for (const board_scheme_entry& scheme : boardSchemes)
-        glutAddMenuEntry(scheme.name, value++);
-
-    int bottomMenu = colourMenu(firstBottomColour);
-    int topMenu = colourMenu(firstTopColour);
+    int boardMenu = tableMenu(boardSchemes, firstBoardScheme);
+    int bottomMenu = tableMenu(pieceColours, firstBottomColour);
+    int topMenu = tableMenu(pieceColours, firstTopColour);
 
     int coloursMenu = createMenu(nullptr);
     glutAddSubMenu("Change Board Colors", boardMenu);
