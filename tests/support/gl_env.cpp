@@ -67,10 +67,8 @@ void releaseGlContext()
 
 void pumpEvents()
 {
-    for (int i = 0; i < 5; ++i) {
-        glutMainLoopEvent();
-        usleep(2000);
-    }
+    // One round of the loop handles what is queued and runs a redisplay that was asked for.
+    glutMainLoopEvent();
     glFinish();
 }
 

@@ -14,7 +14,7 @@ void openGlWindow();
 // Unbinds the GL context while its window still exists; call it last, before leaving main.
 void releaseGlContext();
 
-// Processes pending window events, as the event loop would between callbacks.
+// Processes pending window events and a redisplay asked for, as one round of the event loop.
 void pumpEvents();
 
 // The colour of window pixel (x, y), y counted from the top as mouse events are.

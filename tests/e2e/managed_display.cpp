@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// A display of a test's own, with a window manager on it.
+#include "e2e/harness.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace e2e {
+
+namespace {
+
+    // Starts a program that dies with the test process, whatever ends that.
+    pid_t spawn(const std::vector<const char*>& argv)
+    {
+        pid_t pid = fork();
+        if (pid == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            std::vector<char*> args;
+            for (const char* a : argv)
+                args.push_back(const_cast<char*>(a));
+            args.push_back(nullptr);
+            execvp(args[0], args.data());
+            _exit(127);
+        }
+        return pid;
+    }
+
+    void end(pid_t& pid)
+    {
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+        pid = -1;
+    }
+
+} // namespace
+
+managed_display::managed_display(int width, int height)
+{
+    const char* outer = std::getenv("DISPLAY");
+    outer_ = outer ? outer : "";
+    int ready[2];
+    if (pipe(ready) != 0)
+        throw std::runtime_error("pipe");
+    // The server names its display on the pipe once it accepts connections: no guessing.
+    const std::string fd = std::to_string(ready[1]);
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    server_ = spawn({ "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
+        "tcp", "-noreset" });
+    close(ready[1]);
+    std::string number;
+    pollfd p { ready[0], POLLIN, 0 };
+    char c;
+    while (poll(&p, 1, 10000) > 0 && read(ready[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(ready[0]);
+    if (number.empty()) {
+        end(server_);
+        throw std::runtime_error("Xvfb did not start");
+    }
+    disconnect();
+    setenv("DISPLAY", (":" + number).c_str(), 1);
+    // openbox takes over the display before it is ready: a window mapped in between is never
+    // managed, nor shown (slow first starts, with no cache yet, made that happen). It runs its
+    // --startup command once it manages windows.
+    const std::string started = "/tmp/chess-checkers-e2e-wm-" + std::to_string(getpid());
+    const std::string touch = "touch " + started;
+    manager_ = spawn({ "openbox", "--sm-disable", "--startup", touch.c_str() });
+    if (!waitForManager(started)) {
+        stop();
+        throw std::runtime_error("openbox did not start managing the display");
+    }
+}
+
+bool managed_display::waitForManager(const std::string& started)
+{
+    auto deadline = clock_type::now() + std::chrono::seconds(10);
+    while (access(started.c_str(), F_OK) != 0) {
+        if (clock_type::now() >= deadline)
+            return false;
+        pause(20);
+    }
+    return std::remove(started.c_str()) == 0;
+}
+
+managed_display::~managed_display() { stop(); }
+
+void managed_display::stop()
+{
+    disconnect();
+    end(manager_);
+    end(server_);
+    setenv("DISPLAY", outer_.c_str(), 1);
+}
+
+} // namespace e2e

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+// The program's window as X sees it: geometry, class, pixels, and its closing by others.
+#include "e2e/harness.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+// Last: Xlib defines macros (None, Bool) that clash with names in other headers.
+#include <X11/Xutil.h>
+
+#include "e2e/x11_windows.h"
+
+namespace e2e {
+
+namespace {
+
+    Display* connection = nullptr;
+
+    Window frameOf(Window w)
+    {
+        Display* d = display();
+        for (;;) {
+            Window root, parent, *children = nullptr;
+            unsigned count = 0;
+            if (!XQueryTree(d, w, &root, &parent, &children, &count))
+                return w;
+            if (children != nullptr)
+                XFree(children);
+            if (parent == root)
+                return w;
+            w = parent;
+        }
+    }
+
+} // namespace
+
+void disconnect()
+{
+    if (connection != nullptr)
+        XCloseDisplay(connection);
+    connection = nullptr;
+}
+
+Display* display()
+{
+    if (connection == nullptr)
+        connection = XOpenDisplay(nullptr);
+    if (connection == nullptr)
+        throw std::runtime_error("no X display: run the tests through 'make test'");
+    return connection;
+}
+
+rect geometry(Window w)
+{
+    Display* d = display();
+    XWindowAttributes a;
+    XGetWindowAttributes(d, w, &a);
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+    return { x, y, a.width, a.height };
+}
+
+std::vector<Window> menuWindows()
+{
+    Display* d = display();
+    Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    std::vector<Window> menus;
+    XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes a;
+        if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable
+            && a.override_redirect)
+            menus.push_back(children[i]);
+    }
+    if (children != nullptr)
+        XFree(children);
+    return menus;
+}
+
+rect program::window() const { return geometry(window_); }
+
+rect program::frame() const { return geometry(frameOf(window_)); }
+
+std::string program::windowClass() const
+{
+    XClassHint hint {};
+    if (!XGetClassHint(display(), window_, &hint))
+        return "";
+    std::string both = std::string(hint.res_name) + "/" + hint.res_class;
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return both;
+}
+
+long program::windowPid() const { return e2e::windowPid(display(), window_); }
+
+std::array<int, 3> program::pixel(int x, int y) const
+{
+    Display* d = display();
+    // Read off the screen, so that a menu over the window counts as what the player sees.
+    rect w = window();
+    XImage* image = XGetImage(d, DefaultRootWindow(d), w.x + x, w.y + y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return { -1, -1, -1 };
+    unsigned long p = XGetPixel(image, 0, 0);
+    auto channel = [p](unsigned long mask) {
+        int shift = 0;
+        while (mask != 0 && (mask & 1) == 0) {
+            mask >>= 1;
+            ++shift;
+        }
+        return static_cast<int>((p >> shift) & mask);
+    };
+    std::array<int, 3> rgb
+        = { channel(image->red_mask), channel(image->green_mask), channel(image->blue_mask) };
+    XDestroyImage(image);
+    return rgb;
+}
+
+bool program::waitForPixel(int x, int y, std::array<int, 3> colour, int timeoutMs) const
+{
+    auto deadline = clock_type::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        std::array<int, 3> p = pixel(x, y);
+        bool near = true;
+        for (int i = 0; i < 3; ++i)
+            near = near && std::abs(p[i] - colour[i]) <= 2;
+        if (near)
+            return true;
+        if (clock_type::now() >= deadline)
+            return false;
+        pause(20);
+    }
+}
+
+void program::destroyWindow() const { run("xdotool windowclose " + std::to_string(window_)); }
+
+void program::closeByWindowManager() const
+{
+    // What a taskbar sends: the window manager then asks the program to close its window.
+    Display* d = display();
+    XEvent e {};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window_;
+    e.xclient.message_type = XInternAtom(d, "_NET_CLOSE_WINDOW", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[1] = 2; // from a pager or taskbar
+    XSendEvent(
+        d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(d);
+}
+
+} // namespace e2e
