@@ -2,6 +2,7 @@
 #include "chess/chess.h"
 #include "shell/game.h"
 #include "shell/shell.h"
+#include "support/board_pixels.h"
 
 #include "shell/gl.h"
 #include <benchmark/benchmark.h>
@@ -34,7 +35,7 @@ BENCHMARK(SubmitStartPosition)->Unit(benchmark::kMicrosecond);
 // One pick over a piece, as every left press makes.
 void PickAPiece(benchmark::State& state)
 {
-    const int x = static_cast<int>(4.5 * 550 / 8), y = static_cast<int>(550 - 1.1 * 550 / 8);
+    const int x = testing_support::boardX(4.5f), y = testing_support::boardY(1.1f);
     for (auto _ : state)
         benchmark::DoNotOptimize(pick(x, y));
     if (pick(x, y) != 41)
@@ -50,7 +51,7 @@ namespace {
 void DragMotionToFrame(benchmark::State& state)
 {
     newgame(false, true);
-    const int x = static_cast<int>(4.5 * 550 / 8), y = static_cast<int>(550 - 1.1 * 550 / 8);
+    const int x = testing_support::boardX(4.5f), y = testing_support::boardY(1.1f);
     mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
     int step = 0;
     for (auto _ : state) {
@@ -66,7 +67,7 @@ BENCHMARK(DragMotionToFrame)->Unit(benchmark::kMicrosecond);
 void PressToFrame(benchmark::State& state)
 {
     newgame(false, true);
-    const int x = static_cast<int>(4.5 * 550 / 8), y = static_cast<int>(550 - 1.1 * 550 / 8);
+    const int x = testing_support::boardX(4.5f), y = testing_support::boardY(1.1f);
     for (auto _ : state) {
         mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
         display();

@@ -173,7 +173,7 @@ TEST(CheckersRules, AStepOutOfTurnIsRefusedAndChangesNothing)
         checkers g = makeCheckers(bottom ? rows : rotate(rows), !bottom);
         const checkers_state before(g);
         liftAt(g, bottom ? 3 : 4, bottom ? 2 : 5);
-        EXPECT_FALSE(drop(g, bottom ? 2 : 5, bottom ? 3 : 4));
+        EXPECT_FALSE(dropAt(g, bottom ? 2 : 5, bottom ? 3 : 4));
         checkers_state after(g);
         after.fromColumn = before.fromColumn; // the lift names its square; nothing else moves
         after.fromRow = before.fromRow;
@@ -201,7 +201,7 @@ TEST(CheckersRules, CrowningByStepAndByJumpUndoneAsMen)
         auto at
             = [&](int c, int r) -> int& { return bottom ? g.board[c][r] : g.board[7 - c][7 - r]; };
         auto lift = [&](int c, int r) { bottom ? liftAt(g, c, r) : liftAt(g, 7 - c, 7 - r); };
-        auto put = [&](int c, int r) { return bottom ? drop(g, c, r) : drop(g, 7 - c, 7 - r); };
+        auto put = [&](int c, int r) { return bottom ? dropAt(g, c, r) : dropAt(g, 7 - c, 7 - r); };
         const int man = bottom ? 1 : 2, king = bottom ? 3 : 4, enemy = bottom ? 2 : 1;
         const checkers_state start(g);
 
@@ -249,7 +249,7 @@ TEST(CheckersGameOver, LastPieceCapturedEndsTheGame)
         checkers g = makeCheckers(bottom ? rows : rotate(rows), bottom);
         EXPECT_FALSE(g.gameover());
         liftAt(g, bottom ? 1 : 6, bottom ? 2 : 5);
-        ASSERT_TRUE(drop(g, bottom ? 3 : 4, bottom ? 4 : 3));
+        ASSERT_TRUE(dropAt(g, bottom ? 3 : 4, bottom ? 4 : 3));
         EXPECT_TRUE(g.gameover());
         EXPECT_EQ(bottom ? g.p2PieceCount : g.p1PieceCount, 0);
         g.undo();
@@ -262,7 +262,7 @@ TEST(CheckersGameOver, CountsSetByHandArePlayedAsTheyStand)
     checkers g(true);
     g.p1PieceCount = 3;
     liftAt(g, 1, 2);
-    EXPECT_TRUE(drop(g, 0, 3));
+    EXPECT_TRUE(dropAt(g, 0, 3));
     g.undo();
     EXPECT_EQ(g.p1PieceCount, 3);
 }

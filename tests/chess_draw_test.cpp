@@ -228,10 +228,9 @@ TEST_F(ChessDrawing, OnlyTheStripIsPickableWhileAPromotionWaits)
         g.p1ToMove = !bottomPromotes;
         g.board[5][4] = 1; // a king under the rook of the strip: its crown sticks out
         EXPECT_EQ(pick(px(5), py(4, 0.85f)), -1);
-        const int expected[4] = { 2, 4, 5, 3 };
         const int offset = bottomPromotes ? 0 : 10;
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(pick(px(2 + i), py(4, 0.05f)), expected[i] + offset);
+            EXPECT_EQ(pick(px(2 + i), py(4, 0.05f)), promotionStrip[i] + offset);
         EXPECT_EQ(pick(px(0), py(0, 0.05f)), -1);
         EXPECT_EQ(pick(px(7), py(7, 0.05f)), -1);
         redraw();

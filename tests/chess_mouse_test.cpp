@@ -122,7 +122,6 @@ TEST_F(ChessMouse, PromotionIsChosenOnTheStrip)
 
 TEST_F(ChessMouse, EveryPromotionChoiceForBothPlayers)
 {
-    const int strip[4] = { 2, 4, 5, 3 };
     for (bool bottom : { true, false }) {
         for (int i = 0; i < 4; ++i) {
             SCOPED_TRACE(std::to_string(bottom) + " " + std::to_string(i));
@@ -133,7 +132,7 @@ TEST_F(ChessMouse, EveryPromotionChoiceForBothPlayers)
             moveByMouse(1, bottom ? 6 : 1, 1, bottom ? 7 : 0);
             ASSERT_TRUE(g->promotionPending);
             press(2 + i, 4);
-            EXPECT_EQ(g->board[1][bottom ? 7 : 0], strip[i] + (bottom ? 0 : 10));
+            EXPECT_EQ(g->board[1][bottom ? 7 : 0], promotionStrip[i] + (bottom ? 0 : 10));
             g->undo();
         }
     }

@@ -3,6 +3,7 @@
 // Pixel positions of board points in the 550 by 550 start window, and dumps read back as boards.
 
 #include "e2e/program.h"
+#include "support/board_pixels.h"
 
 #include <array>
 #include <sstream>
@@ -10,10 +11,8 @@
 
 namespace e2e {
 
-constexpr float unit = 550.0f / 8;
-
-inline int boardX(float x) { return static_cast<int>(x * unit); }
-inline int boardY(float y) { return static_cast<int>(550 - y * unit); }
+using testing_support::boardX;
+using testing_support::boardY;
 
 // Drags a piece from one square to the same point of another, `height` up from the lower edge:
 // 0.1 is a chess piece's foot, 0.5 a checker's centre.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "e2e/program.h"
+#include "support/dumps.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -77,8 +78,7 @@ TEST(Package, InstalledIntoAScratchRootItStartsAndShowsItsWindow)
 
     {
         e2e::program p(root + "/usr/games/chess-checkers");
-        EXPECT_TRUE(p.waitForOutput("Welcome to Quor's OpenGL Chess & Checkers program.\n"));
-        EXPECT_TRUE(p.waitForOutput("Otherwise, all moves and rules still apply.\n"));
+        EXPECT_TRUE(p.waitForOutput(testing_support::welcomeText));
         EXPECT_EQ(p.window().width, 550);
         EXPECT_TRUE(p.waitForPixel(60, 5, { 255, 255, 255 }));
         p.key("Escape");

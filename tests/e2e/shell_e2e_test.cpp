@@ -7,27 +7,11 @@
 
 namespace {
 
-const char* const welcome = "Welcome to Quor's OpenGL Chess & Checkers program.\n"
-                            "\n"
-                            "This OpenGL program demonstrates mouse interaction on a screen.\n"
-                            "It allows two people to play a game of chess or checkers against "
-                            "one another.\n"
-                            "\n"
-                            "Right-click on the screen and bring up a sub-menu which allows you\n"
-                            "to choose which player goes first, which color scheme to make the "
-                            "board\n"
-                            "and the color scheme of the player pieces!\n"
-                            "\n"
-                            "If a player is in check, various moves may be difficult to make ;)\n"
-                            "Otherwise, all moves and rules still apply.\n";
-
-const std::vector<int> mainAndSub = { 5, 3 };
-
 TEST(ShellEndToEnd, WindowWelcomeDumpResizeAndQuitFromTheMenu)
 {
     e2e::program p;
     ASSERT_TRUE(p.waitForOutput("Otherwise, all moves and rules still apply.\n"));
-    EXPECT_EQ(p.takeLines(11), welcome);
+    EXPECT_EQ(p.takeLines(11), testing_support::welcomeText);
 
     e2e::rect w = p.window();
     EXPECT_EQ(w.width, 550);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fuzz/events.h"
 #include "shell/shell.h"
+#include "support/board_pixels.h"
 
 #include <cstdlib>
 #include <sstream>
@@ -13,22 +14,23 @@ namespace {
         "reshape", "display", "play" };
 
     // The window is assumed 550 by 550 for picking points; other sizes only shift what is hit.
-    constexpr int window = 550;
+    using testing_support::boardX;
+    using testing_support::boardY;
+    constexpr int window = testing_support::startWindow;
 
     // A point on a square's piece, on the promotion strip, anywhere, or outside the window.
     void point(rng& r, int& x, int& y)
     {
-        const float unit = window / 8.0f;
         switch (r.below(6)) {
         case 0:
         case 1:
         case 2: // the foot or the centre of a square: where pieces are picked
-            x = static_cast<int>((r.below(8) + 0.5f) * unit);
-            y = static_cast<int>(window - (r.below(8) + (r.below(2) ? 0.1f : 0.5f)) * unit);
+            x = boardX(r.below(8) + 0.5f);
+            y = boardY(r.below(8) + (r.below(2) ? 0.1f : 0.5f));
             break;
         case 3: // the promotion strip
-            x = static_cast<int>((2 + r.below(4) + 0.5f) * unit);
-            y = static_cast<int>(window - 4.1f * unit);
+            x = boardX(2 + r.below(4) + 0.5f);
+            y = boardY(4.1f);
             break;
         case 4:
             x = r.below(window);
@@ -96,9 +98,8 @@ namespace {
     // A square's foot (where chess pieces are picked) or centre (checkers).
     void squarePoint(rng& r, int column, int row, int& x, int& y)
     {
-        const float unit = window / 8.0f;
-        x = static_cast<int>((column + 0.5f) * unit);
-        y = static_cast<int>(window - (row + (r.below(2) ? 0.1f : 0.5f)) * unit);
+        x = boardX(column + 0.5f);
+        y = boardY(row + (r.below(2) ? 0.1f : 0.5f));
     }
 
     // Something that can come between a press and its release: undo, a dump, a menu choice.

@@ -5,6 +5,7 @@
 #include "chess/chess.h"
 #include "shell/game.h"
 #include "shell/shell.h"
+#include "support/gl_env.h"
 
 #include "shell/gl.h"
 #include <vector>
@@ -17,14 +18,10 @@ namespace {
         int column, row;
     };
 
-    // Window pixel of a board point under the current view, y counted from the top.
     void toPixel(float bx, float by, int& x, int& y)
     {
-        GLint viewport[4];
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        const float unit = static_cast<float>(boardsize) / 8;
-        x = static_cast<int>(bx * unit);
-        y = viewport[3] - 1 - static_cast<int>(by * unit);
+        x = testing_support::pixelX(bx);
+        y = testing_support::pixelY(by);
     }
 
     void dragBetween(float fromX, float fromY, float toX, float toY)

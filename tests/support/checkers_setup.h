@@ -4,6 +4,7 @@
 
 #include "checkers/checkers.h"
 #include "support/invariants.h"
+#include "support/squares.h"
 
 #include <cstring>
 #include <set>
@@ -73,31 +74,6 @@ inline std::string rotateName(const std::string& name)
     return { static_cast<char>('h' - (name[0] - 'a')), static_cast<char>('8' - (name[1] - '1')) };
 }
 
-inline void liftAt(checkers& g, int column, int row)
-{
-    g.fromColumn = column;
-    g.fromRow = row;
-    g.liftedPiece = g.board[column][row];
-    g.dragX = static_cast<float>(column);
-    g.dragY = static_cast<float>(row);
-    g.grabOffsetX = g.grabOffsetY = 0.5f;
-    g.board[column][row] = 0;
-    g.dragging = 1;
-}
-
-inline bool drop(checkers& g, int column, int row)
-{
-    auto before = g.undoStack.size();
-    g.mousemove(column + 0.5f, row + 0.5f);
-    g.mouseup(0, 0);
-    return g.undoStack.size() == before + 1;
-}
-
-inline std::string checkersSquare(int column, int row)
-{
-    return { static_cast<char>('a' + column), static_cast<char>('1' + row) };
-}
-
 // Every drop square the piece on (column, row) is accepted on, tried on copies of the game.
 inline std::set<std::string> acceptedDrops(const checkers& g, int column, int row)
 {
@@ -106,8 +82,8 @@ inline std::set<std::string> acceptedDrops(const checkers& g, int column, int ro
         for (int r = -1; r <= 8; ++r) {
             checkers trial = g;
             liftAt(trial, column, row);
-            if (drop(trial, c, r))
-                out.insert(checkersSquare(c, r));
+            if (dropAt(trial, c, r))
+                out.insert(squareName(c, r));
         }
     }
     return out;
@@ -115,7 +91,8 @@ inline std::set<std::string> acceptedDrops(const checkers& g, int column, int ro
 
 inline std::set<std::string> acceptedDrops(const checkers& g, const std::string& from)
 {
-    return acceptedDrops(g, from[0] - 'a', from[1] - '1');
+    auto [c, r] = square(from);
+    return acceptedDrops(g, c, r);
 }
 
 // Everything a move and its undo must leave as it was.
@@ -162,7 +139,7 @@ inline long checkersPerft(checkers& g, int depth, bool& sound)
                 for (int tr = 0; tr < 8; ++tr) {
                     const checkers_state before(g);
                     liftAt(g, fc, fr);
-                    if (!drop(g, tc, tr))
+                    if (!dropAt(g, tc, tr))
                         continue;
                     sound = sound && brokenInvariant(g).empty();
                     leaves += checkersPerft(g, depth - 1, sound);

@@ -5,6 +5,7 @@
 
 #include "chess/chess.h"
 #include "support/invariants.h"
+#include "support/squares.h"
 
 #include <cctype>
 #include <cstring>
@@ -13,6 +14,9 @@
 #include <vector>
 
 namespace testing_support {
+
+// The promotion choices in the order of the strip: queen, knight, bishop, rook.
+constexpr int promotionStrip[4] = { 2, 4, 5, 3 };
 
 // Eight rows, top row (7) first; upper case for the bottom player, lower case for the top player:
 // K Q R N B P, '.' for an empty square.
@@ -60,40 +64,9 @@ inline diagram mirror(const diagram& rows)
     return flipped;
 }
 
-// "e4" is column 4, row 3.
-inline std::pair<int, int> square(const std::string& name)
-{
-    return { name[0] - 'a', name[1] - '1' };
-}
-
-inline std::string squareName(int column, int row)
-{
-    return { static_cast<char>('a' + column), static_cast<char>('1' + row) };
-}
-
 inline std::string mirrorName(const std::string& name)
 {
     return { name[0], static_cast<char>('1' + ('8' - name[1])) };
-}
-
-// Lifts the piece as mousedown does after a successful pick, with no window involved.
-inline void liftAt(chess& g, int column, int row)
-{
-    g.fromColumn = column;
-    g.fromRow = row;
-    g.dragX = static_cast<float>(column);
-    g.dragY = static_cast<float>(row);
-    g.grabOffsetX = g.grabOffsetY = 0.5f;
-    g.liftedPiece = g.board[column][row];
-    g.board[column][row] = 0;
-    g.dragging = 1;
-}
-
-// Drags the lifted piece's centre onto the square and releases it.
-inline void dropAt(chess& g, int column, int row)
-{
-    g.mousemove(column + 0.5f, row + 0.5f);
-    g.mouseup(0, 0);
 }
 
 inline bool ownPiece(const chess& g, int column, int row)
@@ -127,10 +100,8 @@ inline bool play(chess& g, const std::string& from, const std::string& to)
 {
     auto [fc, fr] = square(from);
     auto [tc, tr] = square(to);
-    auto before = g.undoStack.size();
     liftAt(g, fc, fr);
-    dropAt(g, tc, tr);
-    return g.undoStack.size() == before + 1;
+    return dropAt(g, tc, tr);
 }
 
 // Everything a move and its undo must leave exactly as it was.
@@ -194,11 +165,10 @@ inline void perft(chess& g, int depth, perft_result& out)
                     if (out.checkInvariants && out.broken.empty())
                         out.broken = brokenInvariant(g);
                     if (g.promotionPending) {
-                        const int choices[4] = { 2, 3, 4, 5 };
                         const int offset = g.p1ToMove ? 10 : 0;
                         // Deeper lifts move fromColumn/fromRow: keep the promotion square.
                         const int pc = g.fromColumn, pr = g.fromRow;
-                        for (int type : choices) {
+                        for (int type : promotionStrip) {
                             g.board[pc][pr] = type + offset;
                             g.promotionPending = false;
                             perft(g, depth - 1, out);
