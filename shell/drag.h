@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Squares, and the drag mechanics that both games share, over the drag fields of the same
-// names that both declare (board, dragging, liftedPiece, fromColumn, fromRow, dragX, dragY,
-// grabOffsetX, grabOffsetY).
+// Squares, and the drag mechanics both games share, over the drag fields of the same names that
+// both declare.
 
 #include "shell/game.h"
 
@@ -18,12 +17,11 @@ inline bool onBoard(int column, int row)
     return column >= 0 && column < 8 && row >= 0 && row < 8;
 }
 
-// The square a piece's selection name (column*10 + row) stands for; -1, no name, is off the
-// board.
+// The square of a piece's selection name, column*10 + row; -1, no name, is off the board.
 inline square squareOfName(int name) { return { name / 10, name % 10 }; }
 
-// Takes the piece on the square off the board as pressed at window pixel (x, y): from then on it
-// follows the pointer at the offset where it was grabbed.
+// Takes the piece off its square as pressed at window pixel (x, y): from then on it follows the
+// pointer at the offset where it was grabbed.
 template <typename Game> void liftPiece(Game& g, int x, int y, square from)
 {
     g.fromColumn = from.column;
@@ -37,45 +35,39 @@ template <typename Game> void liftPiece(Game& g, int x, int y, square from)
     g.dragging = 1;
 }
 
-// The lifted piece follows the pointer, at board point (x, y); with nothing lifted, nothing moves.
+// The lifted piece follows the pointer at board point (x, y); with nothing lifted, nothing moves.
 template <typename Game> void followPointer(Game& g, float x, float y)
 {
-    if (!g.dragging)
-        return;
-    g.dragX = x - g.grabOffsetX;
-    g.dragY = y - g.grabOffsetY;
+    if (g.dragging) {
+        g.dragX = x - g.grabOffsetX;
+        g.dragY = y - g.grabOffsetY;
+    }
 }
 
-// The square under the centre of the dragged piece, not under the pointer: where it is dropped.
-template <typename Game> square dropSquare(const Game& g)
-{
-    return { ftoi(g.dragX + 0.5f), ftoi(g.dragY + 0.5f) };
-}
-
-// Ends the drag as the button comes up: the square the piece is dropped on, or none when no piece
-// was lifted (a release with no lifted piece changes nothing).
+// Ends the drag as the button comes up: the drop square, under the centre of the piece and not
+// under the pointer; none when no piece was lifted (such a release changes nothing).
 template <typename Game> std::optional<square> endDragAtDrop(Game& g)
 {
     if (!g.dragging)
         return std::nullopt;
     g.dragging = 0;
-    return dropSquare(g);
+    return square { ftoi(g.dragX + 0.5f), ftoi(g.dragY + 0.5f) };
 }
 
-// Puts the lifted piece back where it came from, if that is a square: a drag state set from
-// outside may name none.
+// Puts the lifted piece back on its square, if it names one: a drag state set from outside may
+// not.
 template <typename Game> void putBack(Game& g)
 {
     if (onBoard(g.fromColumn, g.fromRow))
         g.board[g.fromColumn][g.fromRow] = g.liftedPiece;
 }
 
-// Ends a drag whose release never came, before a press or an undo: the piece goes back to its
-// square, so that it is neither lost nor doubled.
+// Ends a drag whose release never came, before a press or an undo: the piece goes back, neither
+// lost nor doubled.
 template <typename Game> void abandonDrag(Game& g)
 {
-    if (!g.dragging)
-        return;
-    putBack(g);
-    g.dragging = 0;
+    if (g.dragging) {
+        putBack(g);
+        g.dragging = 0;
+    }
 }

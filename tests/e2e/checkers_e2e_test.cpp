@@ -9,11 +9,6 @@ namespace {
 
 using namespace e2e;
 
-void move(program& p, int fromColumn, int fromRow, int toColumn, int toRow)
-{
-    dragPiece(p, fromColumn, fromRow, toColumn, toRow, 0.5f);
-}
-
 TEST(CheckersEndToEnd, NewGameStepJumpUndoAndBackToChess)
 {
     program p;
@@ -25,9 +20,9 @@ TEST(CheckersEndToEnd, NewGameStepJumpUndoAndBackToChess)
     // The red board: the bottom-left square is black, its neighbour red.
     EXPECT_TRUE(p.waitForPixel(boardX(1.02f), boardY(0.5f), { 255, 0, 0 }));
 
-    move(p, 3, 2, 4, 3); // a step
-    move(p, 6, 5, 5, 4); // the reply
-    move(p, 4, 3, 6, 5); // a jump over it
+    dragPiece(p, 3, 2, 4, 3, 0.5f); // a step
+    dragPiece(p, 6, 5, 5, 4, 0.5f); // the reply
+    dragPiece(p, 4, 3, 6, 5, 0.5f); // a jump over it
     board_codes board = parseDump(p.dump());
     EXPECT_EQ(board[6][5], 1);
     EXPECT_EQ(board[5][4], 0);

@@ -8,11 +8,6 @@ namespace {
 
 using namespace e2e;
 
-void move(program& p, int fromColumn, int fromRow, int toColumn, int toRow)
-{
-    dragPiece(p, fromColumn, fromRow, toColumn, toRow, 0.1f);
-}
-
 TEST(ChessEndToEnd, DragIllegalDragAndUndo)
 {
     program p;
@@ -30,10 +25,10 @@ TEST(ChessEndToEnd, DragIllegalDragAndUndo)
     EXPECT_EQ(after[4][3], 6);
     EXPECT_EQ(after[4][1], 0);
 
-    move(p, 3, 7, 3, 3); // top queen through her own pawn: refused, and shown back on d8
+    dragPiece(p, 3, 7, 3, 3, 0.1f); // top queen through her own pawn: refused, and shown back on d8
     EXPECT_TRUE(p.waitForPixel(boardX(3.5f), boardY(3.65f), black));
     EXPECT_TRUE(p.waitForPixel(boardX(3.5f), boardY(7.65f), topPiece)); // the queen's head
-    move(p, 4, 3, 4, 4); // out of turn: the top player is to move
+    dragPiece(p, 4, 3, 4, 4, 0.1f); // out of turn: the top player is to move
     EXPECT_EQ(parseDump(p.dump()), after);
 
     p.key("z");
@@ -54,7 +49,7 @@ TEST(ChessEndToEnd, PromotionChosenByClickingTheStrip)
         { 1, 5, 0, 6 }, { 7, 4, 7, 3 }, { 0, 6, 1, 7 }, // ...and takes the knight on the far row
     };
     for (const auto& m : line)
-        move(p, m[0], m[1], m[2], m[3]);
+        dragPiece(p, m[0], m[1], m[2], m[3], 0.1f);
     // The queen is first in the strip over row 4, columns 2 to 5.
     p.click(boardX(2.5f), boardY(4.1f));
     board_codes board = parseDump(p.dump());
