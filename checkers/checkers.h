@@ -16,24 +16,13 @@ constexpr int farRow(bool p1) { return p1 ? 7 : 0; }
 } // namespace checker_pieces
 
 // One checkers step or jump as it is taken back; movedPiece is the code before any crowning.
-struct checker_undo {
+struct checker_undo : undo_record {
     checker_undo(int from, int fromR, int to, int toR, bool turn, int captured, int moved)
-        : fromColumn(from)
-        , fromRow(fromR)
-        , toColumn(to)
-        , toRow(toR)
-        , capturedPiece(captured)
-        , movedPiece(moved)
+        : undo_record { from, fromR, to, toR, captured, moved }
         , p1ToMove(turn)
     {
     }
 
-    int fromColumn;
-    int fromRow;
-    int toColumn;
-    int toRow;
-    int capturedPiece;
-    int movedPiece;
     bool p1ToMove;
 };
 

@@ -34,24 +34,13 @@ constexpr const castling_side* castlingTo(int column)
 
 // One chess move as it is taken back: where the piece went, what it replaced, and the mover's
 // castling rights before it (1 king-side, 2 queen-side).
-struct chess_undo {
+struct chess_undo : undo_record {
     chess_undo(int from, int fromR, int to, int toR, int captured, int moved, int rights)
-        : fromColumn(from)
-        , fromRow(fromR)
-        , toColumn(to)
-        , toRow(toR)
-        , capturedPiece(captured)
-        , movedPiece(moved)
+        : undo_record { from, fromR, to, toR, captured, moved }
         , castlingRights(rights)
     {
     }
 
-    int fromColumn;
-    int fromRow;
-    int toColumn;
-    int toRow;
-    int capturedPiece;
-    int movedPiece;
     int castlingRights;
 };
 

@@ -24,6 +24,17 @@ public:
     virtual ~game() = default;
 };
 
+// What the undo record of either game holds first: where the moved piece went from and to, what
+// stood on the target, and the moved piece's code.
+struct undo_record {
+    int fromColumn;
+    int fromRow;
+    int toColumn;
+    int toRow;
+    int capturedPiece;
+    int movedPiece;
+};
+
 // View values, set at every reshape; zero until the first one.
 extern int boardsize; // side of the board area in pixels
 extern float boardx; // window width in board units
