@@ -107,8 +107,14 @@ private:
     // Castling is the king's move from column 4 of its home row to column 2 or 6 of that row;
     // legality, the trial board, the move and its undo all ask this one rule.
     static bool isCastling(int piece, int startColumn, int startRow, int endColumn, int endRow);
-    // The field of a player's right to castle to one side.
-    static bool chess::*castlingRight(bool p1, const chess_pieces::castling_side& side);
+    // A player's right to castle to one side, of a game or of a const game.
+    template <typename Game>
+    static auto& castlingRight(Game& g, bool p1, const chess_pieces::castling_side& side)
+    {
+        bool kingside = side.kingTo == chess_pieces::kingside.kingTo;
+        return p1 ? (kingside ? g.p1CanCastleKingside : g.p1CanCastleQueenside)
+                  : (kingside ? g.p2CanCastleKingside : g.p2CanCastleQueenside);
+    }
     // Plays the lifted piece's move to the square on a position: the piece, castling's rook and
     // the pawn taken en passant. The trial of a move and the move itself both come here.
     void playOn(int (*position)[8], int column, int row) const;

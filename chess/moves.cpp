@@ -12,13 +12,6 @@ constexpr int kingsideRight = 1, queensideRight = 2;
 
 } // namespace
 
-bool chess::*chess::castlingRight(bool p1, const castling_side& side)
-{
-    if (side.kingTo == kingside.kingTo)
-        return p1 ? &chess::p1CanCastleKingside : &chess::p2CanCastleKingside;
-    return p1 ? &chess::p1CanCastleQueenside : &chess::p2CanCastleQueenside;
-}
-
 void chess::playOn(int (*position)[8], int column, int row) const
 {
     if (isCastling(liftedPiece, fromColumn, fromRow, column, row)) {
@@ -34,8 +27,8 @@ void chess::playOn(int (*position)[8], int column, int row) const
 
 void chess::saveMove(int column, int row)
 {
-    int rights = (this->*castlingRight(p1ToMove, kingside) ? kingsideRight : 0)
-        + (this->*castlingRight(p1ToMove, queenside) ? queensideRight : 0);
+    int rights = (castlingRight(*this, p1ToMove, kingside) ? kingsideRight : 0)
+        + (castlingRight(*this, p1ToMove, queenside) ? queensideRight : 0);
     undoStack.push(
         chess_undo(fromColumn, fromRow, column, row, board[column][row], liftedPiece, rights));
 }
@@ -49,7 +42,7 @@ void chess::move(int column, int row)
     for (const castling_side* side : { &queenside, &kingside }) {
         // Only the rook's own departure costs its right; a captured rook clears nothing.
         if (type == king || (type == rook && fromColumn == side->rookFrom))
-            this->*castlingRight(ownerIsP1, *side) = false;
+            castlingRight(*this, ownerIsP1, *side) = false;
     }
     if (type == pawn && row == farRow(ownerIsP1))
         promotionPending = true;
@@ -78,9 +71,9 @@ void chess::undo()
     }
     // Rights are only ever given back here: the move can only have taken the mover's away.
     if (last.castlingRights & kingsideRight)
-        this->*castlingRight(moverIsP1, kingside) = true;
+        castlingRight(*this, moverIsP1, kingside) = true;
     if (last.castlingRights & queensideRight)
-        this->*castlingRight(moverIsP1, queenside) = true;
+        castlingRight(*this, moverIsP1, queenside) = true;
     p1ToMove = !p1ToMove;
     undoStack.pop();
 }

@@ -142,7 +142,7 @@ bool chess::pawnAllows(int column, int row) const
 bool chess::castlingAllows(int column) const
 {
     const castling_side& side = *castlingTo(column);
-    if (!(this->*castlingRight(p1ToMove, side)))
+    if (!castlingRight(*this, p1ToMove, side))
         return false;
     int step = column < fromColumn ? -1 : 1;
     for (int c = fromColumn + step; c != side.rookFrom; c += step) {
