@@ -26,7 +26,7 @@ endif
 export SOURCE_DATE_EPOCH
 
 .PHONY: all build run test test-build bench package package-check dist soak fuzz format \
-	deps-run deps-package deps-check deps-test
+	windows test-windows deps-run deps-package deps-check deps-test deps-windows
 
 all: build
 
@@ -73,6 +73,14 @@ dist:
 		| gzip -9n >build/chess-checkers-$(VERSION).tar.gz
 	@echo build/chess-checkers-$(VERSION).tar.gz
 
+# The 64-bit Windows release, build/chess-checkers-$(VERSION)-win64.zip, cross-built with
+# mingw-w64; its test plays it under Wine on the test display. Neither is part of make test.
+windows: deps-windows
+	JOBS=$(JOBS) scripts/windows.sh
+test-windows: windows test-build
+	CHESS_CHECKERS_WINDOWS_EXE=$(CURDIR)/build/windows/stage/chess-checkers-$(VERSION)-win64/chess-checkers.exe \
+		scripts/with-xvfb.sh $(BUILD_TEST)/tests/windows_tests
+
 # The X-level soak alone, for longer: SOAK_SECONDS=600 make soak
 SOAK_SECONDS ?= 60
 soak: test-build
@@ -87,7 +95,7 @@ fuzz: test-build
 format:
 	clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
 
-deps-run deps-package deps-check deps-test:
+deps-run deps-package deps-check deps-test deps-windows:
 ifneq ($(INSTALL_DEPS),no)
 	scripts/install-deps.sh $(@:deps-%=%)
 endif

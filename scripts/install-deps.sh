@@ -1,9 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that a target needs, only those missing.
-# Usage: install-deps.sh run|package|check|test
+# Usage: install-deps.sh run|package|check|test|windows
 #   run: build and play; package: also build the .deb; check: also judge it (lintian,
-#   desktop-file-validate, appstreamcli); test: everything, with the test and benchmark tools.
+#   desktop-file-validate, appstreamcli); test: everything, with the test and benchmark tools;
+#   windows: all that and the Windows cross-build with its test under Wine, and a deb-src entry of
+#   the project's own for freeglut's source where the system has none.
 # With CXX naming clang, clang is installed too, with the sanitizer runtime of its version.
 set -euo pipefail
 run_pkgs=(cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev
@@ -11,10 +13,13 @@ run_pkgs=(cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-m
 package_pkgs=(dpkg-dev file)
 check_pkgs=(lintian desktop-file-utils appstream)
 test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox clang-format)
+windows_pkgs=(g++-mingw-w64-x86-64-posix wine wine64 zip dpkg-dev)
 case "${1:-test}" in
 run) wanted=("${run_pkgs[@]}") ;;
 package) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}") ;;
 check) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}" "${check_pkgs[@]}") ;;
+windows) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}" "${check_pkgs[@]}" "${test_pkgs[@]}"
+    "${windows_pkgs[@]}") ;;
 *) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}" "${check_pkgs[@]}" "${test_pkgs[@]}") ;;
 esac
 
@@ -44,7 +49,32 @@ install_missing() {
     as_root "${apt[@]}" install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# apt-get source needs a deb-src entry, which many systems lack: one in a file of the project's
+# own, for the release and mirror the system already uses. The system's own files stay as they are.
+add_source_entry() {
+    apt-get source --print-uris -q freeglut >/dev/null 2>&1 && return 0
+    local suite mirror keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+    suite=$(sed -n 's/^VERSION_CODENAME=//p' /etc/os-release)
+    mirror=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
+        awk '/^Types:/ { deb = / deb( |$)/ } /^URIs:/ && deb { print $2; exit }')
+    if [ -z "$mirror" ]; then
+        mirror=$(awk '$1 == "deb" { for (i = 2; i <= NF; ++i) if ($i ~ /:\/\//) { print $i; exit } }' \
+            /etc/apt/sources.list)
+    fi
+    echo "adding a deb-src entry for $suite from $mirror"
+    local entry
+    entry=$(printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main' "$mirror" "$suite")
+    if [ -e "$keyring" ]; then
+        entry+=$'\n'"Signed-By: $keyring"
+    fi
+    echo "$entry" | as_root tee /etc/apt/sources.list.d/chess-checkers-source.sources >/dev/null
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -q
+}
+
 install_missing "${wanted[@]}"
+if [ "${1:-}" = windows ]; then
+    add_source_entry
+fi
 case "${CXX:-}" in
 *clang*)
     install_missing clang

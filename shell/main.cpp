@@ -14,8 +14,10 @@ int main(int argc, char** argv)
     display_layout layout;
     if (!displayUsable(argc, argv, layout))
         return 1;
+#if defined(SIGPIPE) // POSIX; Windows has no such signal
     // Output to a reader that has gone away fails quietly instead of ending the game.
     std::signal(SIGPIPE, SIG_IGN);
+#endif
     bool sizeGiven = geometryGivesSize(argc, argv);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_SINGLE);

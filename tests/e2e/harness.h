@@ -25,7 +25,7 @@ Display* display();
 void disconnect();
 // Where the window is on the screen, and its size.
 rect geometry(Window w);
-// Mapped override-redirect windows: the pop-up menus.
+// The pop-up menus on the screen.
 std::vector<Window> menuWindows();
 
 } // namespace e2e

@@ -94,24 +94,21 @@ rect program::openMenu(int x, int y) const
 void program::chooseMenu(
     const std::vector<int>& path, const std::vector<int>& entryCounts, int x, int y) const
 {
-    moveTo(x, y);
     std::vector<Window> known = menuWindows();
-    // A right click opens the menu and leaves it open; a click inside it chooses.
-    run("xdotool click 3");
-    int entryX = 0, entryY = 0;
+    openMenu(x, y); // a click inside it then chooses
+    const rect w = window();
     for (std::size_t level = 0; level < path.size(); ++level) {
-        Window menu = newMenu(known, level);
-        rect m = geometry(menu);
-        int entryHeight = (m.height - 4) / entryCounts[level];
-        entryX = m.x + 20;
-        entryY = m.y + 2 + entryHeight * path[level] + entryHeight / 2;
-        run("xdotool mousemove " + std::to_string(entryX) + " " + std::to_string(entryY));
-        // The toolkit highlights the entry once it knows the pointer is on it; only then does a
-        // click choose it. The highlight spans the entry from the menu's 2-pixel border.
-        rect w = window();
-        if (!waitForPixel(m.x + 3 - w.x, entryY - w.y, { 255, 255, 255 }))
-            throw std::runtime_error(
-                "menu entry " + std::to_string(path[level]) + " not highlighted");
+        const rect m = geometry(newMenu(known, level));
+        const int height = (m.height - 4) / entryCounts[level];
+        auto middle = [&](int entry) { return m.y + 2 + height * entry + height / 2 - w.y; };
+        const int edge = m.x + 3 - w.x, other = path[level] == 0 ? 1 : 0;
+        moveTo(edge + 17, middle(path[level]));
+        // Only an entry the toolkit has highlighted takes the click: wait until its background,
+        // inside the menu's 2-pixel border, differs from another's (in a colour of the platform).
+        auto deadline = clock_type::now() + std::chrono::seconds(3);
+        while (pixel(edge, middle(path[level])) == pixel(edge, middle(other))
+            && clock_type::now() < deadline)
+            pause(20);
     }
     run("xdotool click 1");
 }

@@ -77,7 +77,7 @@ TEST(Package, InstalledIntoAScratchRootItStartsAndShowsItsWindow)
         "chess-checkers: cannot open display: DISPLAY is not set\nstatus 1\n");
 
     {
-        e2e::program p(root + "/usr/games/chess-checkers");
+        e2e::program p({ root + "/usr/games/chess-checkers" });
         EXPECT_TRUE(p.waitForOutput(testing_support::welcomeText));
         EXPECT_EQ(p.window().width, 550);
         EXPECT_TRUE(p.waitForPixel(60, 5, { 255, 255, 255 }));

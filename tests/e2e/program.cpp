@@ -2,6 +2,7 @@
 // The program as a process: started with its output on pipes, read, and waited for.
 #include "e2e/harness.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -16,7 +17,7 @@ namespace e2e {
 
 void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-program::program(const std::string& executable)
+program::program(const std::vector<std::string>& command)
 {
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0)
@@ -27,7 +28,11 @@ program::program(const std::string& executable)
         dup2(err[1], STDERR_FILENO);
         close(out[0]);
         close(err[0]);
-        execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
+        std::vector<char*> argv;
+        for (const std::string& word : command)
+            argv.push_back(const_cast<char*>(word.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     close(out[1]);
@@ -39,7 +44,7 @@ program::program(const std::string& executable)
     if (!waitForWindow()) {
         // No destructor runs for a constructor that throws: the child must not outlive it.
         stop();
-        throw std::runtime_error("the window of " + executable + " never appeared");
+        throw std::runtime_error("the window of " + command.back() + " never appeared");
     }
 }
 
@@ -80,6 +85,8 @@ void program::pump(int timeoutMs)
     ssize_t n;
     while ((n = read(stdout_, buffer, sizeof buffer)) > 0)
         out_.append(buffer, static_cast<std::size_t>(n));
+    // A Windows console program ends its lines with CR LF; the text is the same.
+    out_.erase(std::remove(out_.begin() + taken_, out_.end(), '\r'), out_.end());
 }
 
 bool program::waitForOutput(const std::string& text, int timeoutMs)

@@ -16,8 +16,9 @@ struct rect {
 
 class program {
 public:
-    // Starts the executable (the build's own unless told otherwise) and waits for its window.
-    explicit program(const std::string& executable = CHESS_CHECKERS_EXE);
+    // Starts the command (the build's own executable unless told otherwise) and waits for its
+    // window.
+    explicit program(const std::vector<std::string>& command = { CHESS_CHECKERS_EXE });
     ~program();
     program(const program&) = delete;
     program& operator=(const program&) = delete;

@@ -70,9 +70,13 @@ std::vector<Window> menuWindows()
     XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
     for (unsigned i = 0; i < count; ++i) {
         XWindowAttributes a;
+        // By the toolkit's name: under Wine they are not override-redirect.
+        char* name = nullptr;
         if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable
-            && a.override_redirect)
+            && XFetchName(d, children[i], &name) && std::string(name) == "freeglut menu")
             menus.push_back(children[i]);
+        if (name != nullptr)
+            XFree(name);
     }
     if (children != nullptr)
         XFree(children);

@@ -1,0 +1,46 @@
+#!/bin/bash
+# SPDX-License-Identifier: MIT
+# Cross-builds the 64-bit Windows release, build/chess-checkers-<version>-win64.zip, with Debian's
+# mingw-w64 and freeglut built as a static library from Debian's own freeglut source package. The
+# freeglut build stays in build/windows, so that a second run does not redo it. The packages and
+# the deb-src entry that `apt-get source` needs come from `install-deps.sh windows`.
+# Usage: windows.sh (SOURCE_DATE_EPOCH sets the times inside the zip; JOBS the build's jobs)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+out=$top/build/windows
+toolchain=$top/cmake/mingw-w64-x86_64.cmake
+version=$(sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+jobs=${JOBS:-2}
+
+freeglut=$out/freeglut
+if [ ! -e "$freeglut/lib/cmake/FreeGLUT/FreeGLUTConfig.cmake" ]; then
+    rm -rf "$out/freeglut-source" "$out/freeglut-build"
+    mkdir -p "$out/freeglut-source"
+    (cd "$out/freeglut-source" && apt-get source -q freeglut)
+    src=$(find "$out/freeglut-source" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*')
+    # No path of this machine in what is built.
+    cmake -S "$src" -B "$out/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$freeglut" \
+        -DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_STATIC_LIBS=ON \
+        -DFREEGLUT_BUILD_DEMOS=OFF -DCMAKE_C_FLAGS="-ffile-prefix-map=$src=freeglut"
+    cmake --build "$out/freeglut-build" -j "$jobs"
+    cmake --install "$out/freeglut-build"
+fi
+
+cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_PREFIX_PATH="$freeglut" -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$top=."
+cmake --build "$out/program" -j "$jobs"
+
+# The same bytes from any folder, umask, time zone or hour: fixed modes, the commit's time on
+# every member, a fixed order, no extra attributes, no folder entries.
+name=chess-checkers-$version-win64
+rm -rf "$out/stage"
+cmake --install "$out/program" --prefix "$out/stage/$name"
+chmod 0644 "$out/stage/$name"/*
+touch -d "@${SOURCE_DATE_EPOCH:?SOURCE_DATE_EPOCH must be set: make windows sets it}" \
+    "$out/stage/$name"/*
+zip=$top/build/$name.zip
+rm -f "$zip"
+(cd "$out/stage" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -X -D -q -@ "$zip")
+echo "$zip"
