@@ -64,7 +64,8 @@ void menuReshape(int width, int height)
     Display* display = glXGetCurrentDisplay();
     GLXDrawable drawable = glXGetCurrentDrawable();
     XWindowAttributes attributes;
-    // Flushing into a window that is not mapped fails with BadMatch under softpipe.
+    // The toolkit also reshapes each menu at start-up, before it is ever mapped: a flush then has
+    // nothing to show, and softpipe may fail it with BadMatch.
     if (display == nullptr || !XGetWindowAttributes(display, drawable, &attributes)
         || attributes.map_state != IsViewable)
         return;
