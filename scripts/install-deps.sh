@@ -53,11 +53,13 @@ install_missing() {
 # own, for the release and mirror the system already uses. The system's own files stay as they are.
 add_source_entry() {
     apt-get source --print-uris -q freeglut >/dev/null 2>&1 && return 0
-    local suite mirror keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+    local suite mirror="" keyring=/usr/share/keyrings/debian-archive-keyring.gpg
     suite=$(sed -n 's/^VERSION_CODENAME=//p' /etc/os-release)
-    mirror=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
-        awk '/^Types:/ { deb = / deb( |$)/ } /^URIs:/ && deb { print $2; exit }')
-    if [ -z "$mirror" ]; then
+    local lists=(/etc/apt/sources.list.d/*.sources)
+    if [ -e "${lists[0]}" ]; then
+        mirror=$(awk '/^Types:/ { deb = / deb( |$)/ } /^URIs:/ && deb { print $2; exit }' "${lists[@]}")
+    fi
+    if [ -z "$mirror" ] && [ -e /etc/apt/sources.list ]; then
         mirror=$(awk '$1 == "deb" { for (i = 2; i <= NF; ++i) if ($i ~ /:\/\//) { print $i; exit } }' \
             /etc/apt/sources.list)
     fi
