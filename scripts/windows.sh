@@ -17,7 +17,10 @@ freeglut=$out/freeglut
 if [ ! -e "$freeglut/lib/cmake/FreeGLUT/FreeGLUTConfig.cmake" ]; then
     rm -rf "$out/freeglut-source" "$out/freeglut-build"
     mkdir -p "$out/freeglut-source"
-    (cd "$out/freeglut-source" && apt-get source -q freeglut)
+    # The upstream archive of Debian's source package is all a static Windows build needs: Debian's
+    # own patch only sets the Linux library's soname.
+    (cd "$out/freeglut-source" && apt-get source -q --tar-only freeglut)
+    tar -xf "$out"/freeglut-source/freeglut_*.orig.tar.* -C "$out/freeglut-source"
     src=$(find "$out/freeglut-source" -mindepth 1 -maxdepth 1 -type d -name 'freeglut-*')
     # No path of this machine in what is built.
     cmake -S "$src" -B "$out/freeglut-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
