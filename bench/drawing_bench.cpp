@@ -2,7 +2,7 @@
 #include "chess/chess.h"
 #include "shell/game.h"
 #include "shell/shell.h"
-#include "support/board_pixels.h"
+#include "support/squares.h"
 
 #include "shell/gl.h"
 #include <benchmark/benchmark.h>

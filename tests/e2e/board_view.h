@@ -3,7 +3,7 @@
 // Pixel positions of board points in the 550 by 550 start window, and dumps read back as boards.
 
 #include "e2e/program.h"
-#include "support/board_pixels.h"
+#include "support/squares.h"
 
 #include <array>
 #include <sstream>

@@ -4,8 +4,9 @@
 
 #include "e2e/program.h"
 
-#include <chrono>
+#include <functional>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 // Last: Xlib defines macros (None, Bool) that clash with names in other headers.
@@ -13,9 +14,12 @@
 
 namespace e2e {
 
-using clock_type = std::chrono::steady_clock;
-
-void pause(int ms);
+// Asks until the answer is yes or the time is up, every stepMs (0: the question waits itself);
+// the last answer.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs, int stepMs = 20);
+// Starts a program that dies with the test process, whatever ends that; its standard output and
+// error go where asked (-1: where the test's go).
+pid_t spawn(const std::vector<std::string>& argv, int out = -1, int err = -1);
 // Runs a shell command (xdotool and the like); throws if it fails.
 void run(const std::string& command);
 

@@ -14,15 +14,15 @@ namespace {
     Window newMenu(std::vector<Window>& known, std::size_t level)
     {
         Window menu = 0;
-        auto deadline = clock_type::now() + std::chrono::seconds(3);
-        while (menu == 0 && clock_type::now() < deadline) {
-            for (Window w : menuWindows()) {
-                if (std::find(known.begin(), known.end(), w) == known.end())
-                    menu = w;
-            }
-            if (menu == 0)
-                pause(20);
-        }
+        waitUntil(
+            [&] {
+                for (Window w : menuWindows()) {
+                    if (std::find(known.begin(), known.end(), w) == known.end())
+                        menu = w;
+                }
+                return menu != 0;
+            },
+            3000);
         if (menu == 0)
             throw std::runtime_error("menu level " + std::to_string(level) + " did not open");
         known.push_back(menu);
@@ -105,10 +105,8 @@ void program::chooseMenu(
         moveTo(edge + 17, middle(path[level]));
         // Only an entry the toolkit has highlighted takes the click: wait until its background,
         // inside the menu's 2-pixel border, differs from another's (in a colour of the platform).
-        auto deadline = clock_type::now() + std::chrono::seconds(3);
-        while (pixel(edge, middle(path[level])) == pixel(edge, middle(other))
-            && clock_type::now() < deadline)
-            pause(20);
+        waitUntil(
+            [&] { return pixel(edge, middle(path[level])) != pixel(edge, middle(other)); }, 3000);
     }
     run("xdotool click 1");
 }

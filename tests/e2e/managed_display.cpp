@@ -7,29 +7,12 @@
 #include <cstdlib>
 #include <poll.h>
 #include <stdexcept>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace e2e {
 
 namespace {
-
-    // Starts a program that dies with the test process, whatever ends that.
-    pid_t spawn(const std::vector<const char*>& argv)
-    {
-        pid_t pid = fork();
-        if (pid == 0) {
-            prctl(PR_SET_PDEATHSIG, SIGKILL);
-            std::vector<char*> args;
-            for (const char* a : argv)
-                args.push_back(const_cast<char*>(a));
-            args.push_back(nullptr);
-            execvp(args[0], args.data());
-            _exit(127);
-        }
-        return pid;
-    }
 
     void end(pid_t& pid)
     {
@@ -52,8 +35,8 @@ managed_display::managed_display(int width, int height)
     // The server names its display on the pipe once it accepts connections: no guessing.
     const std::string fd = std::to_string(ready[1]);
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    server_ = spawn({ "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
-        "tcp", "-noreset" });
+    server_ = spawn(
+        { "Xvfb", "-displayfd", fd, "-screen", "0", screen, "-nolisten", "tcp", "-noreset" });
     close(ready[1]);
     std::string number;
     pollfd p { ready[0], POLLIN, 0 };
@@ -71,8 +54,7 @@ managed_display::managed_display(int width, int height)
     // managed, nor shown (slow first starts, with no cache yet, made that happen). It runs its
     // --startup command once it manages windows.
     const std::string started = "/tmp/chess-checkers-e2e-wm-" + std::to_string(getpid());
-    const std::string touch = "touch " + started;
-    manager_ = spawn({ "openbox", "--sm-disable", "--startup", touch.c_str() });
+    manager_ = spawn({ "openbox", "--sm-disable", "--startup", "touch " + started });
     if (!waitForManager(started)) {
         stop();
         throw std::runtime_error("openbox did not start managing the display");
@@ -81,13 +63,8 @@ managed_display::managed_display(int width, int height)
 
 bool managed_display::waitForManager(const std::string& started)
 {
-    auto deadline = clock_type::now() + std::chrono::seconds(10);
-    while (access(started.c_str(), F_OK) != 0) {
-        if (clock_type::now() >= deadline)
-            return false;
-        pause(20);
-    }
-    return std::remove(started.c_str()) == 0;
+    return waitUntil([&] { return access(started.c_str(), F_OK) == 0; }, 10000)
+        && std::remove(started.c_str()) == 0;
 }
 
 managed_display::~managed_display() { stop(); }

@@ -3,10 +3,12 @@
 #include "e2e/harness.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -15,26 +17,56 @@
 
 namespace e2e {
 
-void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+namespace {
+
+    void readAll(int fd, std::string& text)
+    {
+        char buffer[4096];
+        ssize_t n;
+        while ((n = read(fd, buffer, sizeof buffer)) > 0)
+            text.append(buffer, static_cast<std::size_t>(n));
+    }
+
+} // namespace
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs, int stepMs)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(stepMs));
+    }
+    return true;
+}
+
+pid_t spawn(const std::vector<std::string>& argv, int out, int err)
+{
+    pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (out >= 0)
+            dup2(out, STDOUT_FILENO);
+        if (err >= 0)
+            dup2(err, STDERR_FILENO);
+        std::vector<char*> args;
+        for (const std::string& word : argv)
+            args.push_back(const_cast<char*>(word.c_str()));
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    return pid;
+}
 
 program::program(const std::vector<std::string>& command)
 {
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0)
         throw std::runtime_error("pipe");
-    pid_ = fork();
-    if (pid_ == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        dup2(err[1], STDERR_FILENO);
-        close(out[0]);
-        close(err[0]);
-        std::vector<char*> argv;
-        for (const std::string& word : command)
-            argv.push_back(const_cast<char*>(word.c_str()));
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
+    fcntl(out[0], F_SETFD, FD_CLOEXEC);
+    fcntl(err[0], F_SETFD, FD_CLOEXEC);
+    pid_ = spawn(command, out[1], err[1]);
     close(out[1]);
     close(err[1]);
     stdout_ = out[0];
@@ -50,17 +82,16 @@ program::program(const std::vector<std::string>& command)
 
 bool program::waitForWindow()
 {
-    auto deadline = clock_type::now() + std::chrono::seconds(10);
-    while (window_ == 0 && clock_type::now() < deadline && running()) {
-        window_ = windowOfProcess(display(), pid_);
-        if (window_ == 0)
-            pause(20);
-    }
     // Mapped, and drawn at least once, before anyone looks at it.
     XWindowAttributes a;
-    while (window_ != 0 && clock_type::now() < deadline
-        && XGetWindowAttributes(display(), window_, &a) && a.map_state != IsViewable)
-        pause(20);
+    waitUntil(
+        [&] {
+            window_ = running() ? windowOfProcess(display(), pid_) : 0;
+            return !running()
+                || (window_ != 0 && XGetWindowAttributes(display(), window_, &a)
+                    && a.map_state == IsViewable);
+        },
+        10000);
     return window_ != 0;
 }
 
@@ -81,28 +112,19 @@ void program::pump(int timeoutMs)
     pollfd p { stdout_, POLLIN, 0 };
     if (poll(&p, 1, timeoutMs) <= 0)
         return;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = read(stdout_, buffer, sizeof buffer)) > 0)
-        out_.append(buffer, static_cast<std::size_t>(n));
+    readAll(stdout_, out_);
     // A Windows console program ends its lines with CR LF; the text is the same.
     out_.erase(std::remove(out_.begin() + taken_, out_.end(), '\r'), out_.end());
 }
 
 bool program::waitForOutput(const std::string& text, int timeoutMs)
 {
-    auto deadline = clock_type::now() + std::chrono::milliseconds(timeoutMs);
-    while (out_.find(text, taken_) == std::string::npos) {
-        if (clock_type::now() >= deadline)
-            return false;
-        pump(20);
-    }
-    return true;
+    auto shown = [&] { return out_.find(text, taken_) != std::string::npos; };
+    return waitUntil([&] { return shown() || (pump(20), shown()); }, timeoutMs, 0);
 }
 
 std::string program::takeLines(int lines, int timeoutMs)
 {
-    auto deadline = clock_type::now() + std::chrono::milliseconds(timeoutMs);
     auto complete = [&] {
         std::size_t pos = taken_;
         for (int i = 0; i < lines; ++i) {
@@ -113,9 +135,8 @@ std::string program::takeLines(int lines, int timeoutMs)
         }
         return pos;
     };
-    std::size_t end;
-    while ((end = complete()) == std::string::npos && clock_type::now() < deadline)
-        pump(20);
+    waitUntil([&] { return complete() != std::string::npos || (pump(20), false); }, timeoutMs, 0);
+    std::size_t end = complete();
     if (end == std::string::npos)
         end = out_.size();
     std::string text = out_.substr(taken_, end - taken_);
@@ -135,10 +156,7 @@ void program::drain()
 std::string program::errors()
 {
     std::string text;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = read(stderr_, buffer, sizeof buffer)) > 0)
-        text.append(buffer, static_cast<std::size_t>(n));
+    readAll(stderr_, text);
     return text;
 }
 
@@ -162,10 +180,7 @@ bool program::running()
 
 int program::waitForExit(int timeoutMs)
 {
-    auto deadline = clock_type::now() + std::chrono::milliseconds(timeoutMs);
-    while (running() && clock_type::now() < deadline)
-        pause(20);
-    return running() ? -1 : exitStatus_;
+    return waitUntil([&] { return !running(); }, timeoutMs) ? exitStatus_ : -1;
 }
 
 } // namespace e2e

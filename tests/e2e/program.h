@@ -27,7 +27,6 @@ public:
     bool waitForOutput(const std::string& text, int timeoutMs = 5000);
     // Everything printed since the last take, waiting for `lines` complete lines.
     std::string takeLines(int lines, int timeoutMs = 5000);
-    const std::string& output() const { return out_; }
     std::string errors();
     // Discards everything printed so far, once the output has been quiet for a moment.
     void drain();

@@ -125,18 +125,15 @@ std::array<int, 3> program::pixel(int x, int y) const
 
 bool program::waitForPixel(int x, int y, std::array<int, 3> colour, int timeoutMs) const
 {
-    auto deadline = clock_type::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        std::array<int, 3> p = pixel(x, y);
-        bool near = true;
-        for (int i = 0; i < 3; ++i)
-            near = near && std::abs(p[i] - colour[i]) <= 2;
-        if (near)
-            return true;
-        if (clock_type::now() >= deadline)
-            return false;
-        pause(20);
-    }
+    return waitUntil(
+        [&] {
+            std::array<int, 3> p = pixel(x, y);
+            bool near = true;
+            for (int i = 0; i < 3; ++i)
+                near = near && std::abs(p[i] - colour[i]) <= 2;
+            return near;
+        },
+        timeoutMs);
 }
 
 void program::destroyWindow() const { run("xdotool windowclose " + std::to_string(window_)); }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fuzz/events.h"
 #include "shell/shell.h"
-#include "support/board_pixels.h"
+#include "support/squares.h"
 
 #include <cstdlib>
 #include <sstream>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Squares by name, and a piece lifted and dropped through a game's own fields and operations as
-// the mouse would, with no window involved. For either game.
+// Squares by name and by window pixel, and a piece lifted and dropped through a game's own fields
+// and operations as the mouse would, with no window involved. For either game.
 
 #include <string>
 #include <utility>
@@ -18,6 +18,13 @@ inline std::string squareName(int column, int row)
 {
     return { static_cast<char>('a' + column), static_cast<char>('1' + row) };
 }
+
+// Window pixels of board points in the 550 by 550 window the program opens with, y counted from
+// the top as mouse events count it. (GL tests convert under the live view: support/gl_env.h.)
+constexpr int startWindow = 550;
+constexpr float startUnit = startWindow / 8.0f;
+inline int boardX(float x) { return static_cast<int>(x * startUnit); }
+inline int boardY(float y) { return static_cast<int>(startWindow - y * startUnit); }
 
 // Lifts the piece as mousedown does after a successful pick, grabbed at its square's middle.
 template <typename Game> void liftAt(Game& g, int column, int row)
