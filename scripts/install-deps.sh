@@ -9,7 +9,7 @@
 # With CXX naming clang, clang is installed too, with the sanitizer runtime of its version.
 set -euo pipefail
 run_pkgs=(cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev
-    libxrandr-dev libxinerama-dev librsvg2-bin netpbm)
+    libxrandr-dev libxinerama-dev libxi-dev librsvg2-bin netpbm)
 package_pkgs=(dpkg-dev file)
 check_pkgs=(lintian desktop-file-utils appstream)
 test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox clang-format)
@@ -32,6 +32,31 @@ as_root() {
     fi
 }
 
+# Waits for another apt or dpkg run to finish instead of failing on its lock.
+apt=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
+lock_wait=600
+
+# apt 2.6 waits for the dpkg lock only: an update while another apt holds the lists lock fails at
+# once, so it is tried again, for as long as the dpkg lock is waited for.
+apt_update() {
+    local waited=0 log
+    log=$(mktemp)
+    until as_root "${apt[@]}" update -q 2>"$log"; do
+        if ! grep -q 'Could not get lock' "$log" || [ "$waited" -ge "$lock_wait" ]; then
+            cat "$log" >&2
+            rm -f "$log"
+            [ "$waited" -ge "$lock_wait" ] &&
+                echo "another apt held /var/lib/apt/lists/lock for ${lock_wait} s; try again once it is done" >&2
+            exit 1
+        fi
+        [ "$waited" -eq 0 ] && echo "waiting for another apt to release /var/lib/apt/lists/lock"
+        sleep 5
+        waited=$((waited + 5))
+    done
+    cat "$log" >&2
+    rm -f "$log"
+}
+
 install_missing() {
     local missing=() p
     for p in "$@"; do
@@ -43,9 +68,7 @@ install_missing() {
         echo "missing packages: ${missing[*]}; run as root, install sudo, or install them by hand" >&2
         exit 1
     fi
-    # Waits for another apt or dpkg run to finish instead of failing on its lock.
-    local apt=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
-    as_root "${apt[@]}" update -q
+    apt_update
     as_root "${apt[@]}" install -y -q --no-install-recommends "${missing[@]}"
 }
 
@@ -70,7 +93,7 @@ add_source_entry() {
         entry+=$'\n'"Signed-By: $keyring"
     fi
     echo "$entry" | as_root tee /etc/apt/sources.list.d/chess-checkers-source.sources >/dev/null
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -q
+    apt_update
 }
 
 install_missing "${wanted[@]}"
