@@ -4,6 +4,7 @@
 
 #include "shell/gl.h"
 #include "shell/leak_check.h"
+#include "shell/window.h"
 #include <cstdlib>
 
 shell_state shellState = shell_state::playing;
@@ -49,6 +50,16 @@ void release(float x, float y)
     if (my_game->gameover())
         finish();
     glutPostRedisplay();
+}
+
+// Ends a held press whose release will not come to the game, as if the piece were carried back
+// and dropped where it was grabbed: it goes back to its square, and no later release plays it.
+void endHeldPress()
+{
+    if (press.held) {
+        my_game->mousemove(press.boardX, press.boardY);
+        release(press.boardX, press.boardY);
+    }
 }
 
 void leftButton(int state, int x, int y)
@@ -170,15 +181,27 @@ void keyCommand(unsigned char key, int modifiers)
 
 void special_keyboard(int, int, int) { }
 
+void passivemove(int, int)
+{
+    // The pointer moves with no button held: the press ended where the game could not see it.
+    endHeldPress();
+}
+
+void windowStatus(int state)
+{
+    // Minimised, on another workspace or under a screen lock: a release there never arrives.
+    if (state == GLUT_HIDDEN || state == GLUT_FULLY_COVERED)
+        endHeldPress();
+    if (state == GLUT_HIDDEN && windowGone())
+        quit();
+}
+
 void menuStatus(int status, int, int)
 {
     menuInUse = status == GLUT_MENU_IN_USE;
-    // A menu opened during a drag ends it as if the piece were carried back and dropped where
-    // it was grabbed: it goes back to its square, and no later release can play it.
-    if (menuInUse && press.held) {
-        my_game->mousemove(press.boardX, press.boardY);
-        release(press.boardX, press.boardY);
-    }
+    holdInputForMenu(menuInUse);
+    if (menuInUse)
+        endHeldPress();
 }
 
 void menu(int value)

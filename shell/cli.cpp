@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "shell/cli.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+#if defined(__unix__)
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -21,6 +29,8 @@ const char usage[] = "Usage: chess-checkers [GLUT OPTION]...\n"
                      "  z               take back the last move\n"
                      "  d               print the position on standard output\n"
                      "  Escape          quit\n"
+                     "  z and d are the characters: the keyboard layout must give them, and\n"
+                     "  Caps Lock gives Z and D, which are other keys.\n"
                      "\n"
                      "GLUT options:\n"
                      "  -display NAME   the X display to open (default: $DISPLAY)\n"
@@ -38,7 +48,32 @@ const char usage[] = "Usage: chess-checkers [GLUT OPTION]...\n"
                      "  --help          show this text and exit\n"
                      "  --version       show the version and exit\n";
 
+// Reads a number, with the sign an offset may carry, and moves past it; false if there is none.
+// Bounded far beyond any screen, so that sums with it cannot overflow.
+bool readNumber(const char*& text, int& value)
+{
+    char* end = nullptr;
+    long number = std::strtol(text, &end, 10);
+    if (end == text || std::isspace(static_cast<unsigned char>(*text)))
+        return false;
+    constexpr long bound = 1L << 20;
+    value = static_cast<int>(std::clamp(number, -bound, bound));
+    text = end;
+    return true;
+}
+
 } // namespace
+
+void openClosedStandardStreams()
+{
+#if defined(__unix__)
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        // The lowest free number is the closed one, as those below it are open.
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+            open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    }
+#endif
+}
 
 bool answerInfoOption(int argc, char** argv)
 {
@@ -65,13 +100,29 @@ const char* optionValue(int argc, char** argv, const char* option)
     return value;
 }
 
-bool geometryGivesSize(int argc, char** argv)
+geometry_request geometryRequest(int argc, char** argv)
 {
-    const char* geometry = optionValue(argc, argv, "-geometry");
-    if (geometry == nullptr)
-        return false;
-    // [=][WxH][{+-}X{+-}Y]: a size, when there is one, comes first.
-    if (*geometry == '=')
-        ++geometry;
-    return std::isdigit(static_cast<unsigned char>(*geometry)) != 0;
+    const char* text = optionValue(argc, argv, "-geometry");
+    if (text == nullptr)
+        return {};
+    if (*text == '=')
+        ++text;
+    geometry_request request;
+    auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    if (digit(*text)) {
+        if (!readNumber(text, request.width) || (*text != 'x' && *text != 'X') || !digit(*++text)
+            || !readNumber(text, request.height))
+            return {};
+        request.hasSize = true;
+    }
+    if (*text == '+' || *text == '-') {
+        request.fromRight = *text++ == '-';
+        if (!readNumber(text, request.x) || (*text != '+' && *text != '-'))
+            return {};
+        request.fromBottom = *text++ == '-';
+        if (!readNumber(text, request.y))
+            return {};
+        request.hasPosition = true;
+    }
+    return *text == '\0' ? request : geometry_request {};
 }

@@ -9,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    openClosedStandardStreams();
     if (answerInfoOption(argc, argv))
         return 0;
     display_layout layout;
@@ -18,13 +19,13 @@ int main(int argc, char** argv)
     // Output to a reader that has gone away fails quietly instead of ending the game.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    bool sizeGiven = geometryGivesSize(argc, argv);
+    const geometry_request request = geometryRequest(argc, argv);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_SINGLE);
-    initWindowPlace(sizeGiven, layout);
+    initWindowPlace(request, layout);
+    anchorWindow(request.fromRight, request.fromBottom);
     glutCreateWindow("Chess & Checkers");
     announceWindow();
-    watchWindow();
     registerCallbacks();
 #if defined(FREEGLUT)
     glutCloseFunc(windowClosed);

@@ -18,6 +18,8 @@ void registerCallbacks()
     glutMotionFunc(mousemove);
     glutKeyboardFunc(keyboard);
     glutSpecialFunc(special_keyboard);
+    glutPassiveMotionFunc(passivemove);
+    glutWindowStatusFunc(windowStatus);
     glutMenuStatusFunc(menuStatus);
     shellState = shell_state::playing;
 }

@@ -15,16 +15,27 @@ struct display_layout {
     double scale = 1;
 };
 
-struct window_place {
-    int x, y, size;
+// What a -geometry option asks for, [=][WxH][{+-}X{+-}Y]: a size, a position, either or both.
+// An offset after a minus counts from the screen's right or bottom edge to the window's.
+struct geometry_request {
+    bool hasSize = false, hasPosition = false;
+    int width = 0, height = 0;
+    int x = 0, y = 0;
+    bool fromRight = false, fromBottom = false;
 };
 
-// Where the window opens: 550 by 550 at (680, 100), both scaled by the layout's scale, where the
-// whole window, a window manager's frame included, lies on one monitor. Otherwise on the first
-// monitor, at the same place from its corner, moved and shrunk only if need be to fit on it.
-// With no monitor known, the preferred place.
-window_place placeWindow(const display_layout& layout);
+struct window_place {
+    int x, y, width, height;
+};
 
-// Sets GLUT's initial size and position from placeWindow, except what -geometry gave. A layout
-// without monitors stands for one monitor, the screen that GLUT reports.
-void initWindowPlace(bool sizeGiven, display_layout layout);
+// Where the window opens. Without a position asked for: 550 by 550 (or the size asked for) at
+// (680, 100), both scaled by the layout's scale, where the whole window, a window manager's frame
+// included, lies on one monitor; otherwise on the first monitor, at the same place from its
+// corner, moved and shrunk only if need be to fit on it. A position asked for is kept, counted
+// from the corner it names. Any size stays between a small playable board and what fits on the
+// first monitor. With no monitor known, the preferred place.
+window_place placeWindow(const display_layout& layout, const geometry_request& request = {});
+
+// Sets GLUT's initial size and position from placeWindow. A layout without monitors stands for
+// one monitor, the screen that GLUT reports.
+void initWindowPlace(const geometry_request& request, display_layout layout);

@@ -35,6 +35,10 @@ void keyCommand(unsigned char key, int modifiers);
 void special_keyboard(int key, int x, int y);
 void menu(int value);
 void menuStatus(int status, int x, int y);
+// Pointer motion with no button held; a press still held then has lost its release.
+void passivemove(int x, int y);
+// The window shown, covered or hidden; hidden can also mean destroyed by another client.
+void windowStatus(int state);
 
 // Ends the program with status 0; every way out (keys, menu, the window closed) comes here.
 [[noreturn]] void quit();

@@ -15,8 +15,17 @@ bool displayUsable(int argc, char** argv, display_layout& layout);
 // toolkit maps the window; this call only covers a toolkit that mapped it some other way.
 void announceWindow();
 
-// Ends the program when another client destroys the window, as a close would.
-void watchWindow();
+// Whether the main window is gone, destroyed by another client: the toolkit reports that only as
+// the window hidden. If so, errors from the toolkit's own teardown are ignored from then on.
+bool windowGone();
+
+// Which corner of the screen a -geometry position counts from, so that a window manager keeps
+// the same corner of its frame there, wholly on the screen. Call before the window is created.
+void anchorWindow(bool fromRight, bool fromBottom);
+
+// While a pop-up menu is open, a press anywhere outside it, in another program's window too,
+// closes it and goes no further, and so does Escape; call as a menu opens and as it closes.
+void holdInputForMenu(bool open);
 
 // Has each of the menuCount pop-up menus, made right after the main window, drawn in full the
 // first time it opens; call it with the main window current.

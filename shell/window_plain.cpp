@@ -7,6 +7,10 @@ bool displayUsable(int, char**, display_layout&) { return true; }
 
 void announceWindow() { }
 
-void watchWindow() { }
+bool windowGone() { return false; }
+
+void anchorWindow(bool, bool) { }
+
+void holdInputForMenu(bool) { }
 
 void paintMenusAsTheyOpen(int) { }

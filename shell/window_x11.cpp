@@ -20,13 +20,34 @@
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XInput2.h>
 #include <X11/extensions/Xinerama.h>
 #include <X11/extensions/Xrandr.h>
+#include <X11/keysym.h>
 
 namespace {
 
 Display* mainDisplay = nullptr;
 Window mainWindow = None;
+int anchorGravity = NorthWestGravity;
+bool menuOpen = false;
+int grabbedPointer = 0; // the XInput 2 device grabbed for an open menu, if any
+// The toolkit's window numbers of the pop-up menus.
+int firstMenuWindow = 0, lastMenuWindow = -1;
+// A press that freeglut cannot take for one inside any menu: it measures window coordinates
+// against the menus' screen coordinates, so it is placed far beyond both.
+constexpr int farAway = -30000;
+
+// The definition of an Xlib function that this program's own stands in front of.
+template <typename Function> Function nextDefinition(const char* name)
+{
+    auto next = reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+    if (next == nullptr) {
+        std::fprintf(stderr, "chess-checkers: %s not found in Xlib\n", name);
+        std::abort();
+    }
+    return next;
+}
 
 void setCardinals(
     Display* display, Window window, const char* name, const unsigned long* values, int count)
@@ -34,6 +55,17 @@ void setCardinals(
     // Format 32 properties are passed as longs, whatever their width on the wire.
     XChangeProperty(display, window, XInternAtom(display, name, False), XA_CARDINAL, 32,
         PropModeReplace, reinterpret_cast<const unsigned char*>(values), count);
+}
+
+// A window manager then keeps the anchored corner of its frame where the window's is.
+void setGravity(Display* display, Window window)
+{
+    XSizeHints hints {};
+    long supplied = 0;
+    XGetWMNormalHints(display, window, &hints, &supplied);
+    hints.flags |= PWinGravity;
+    hints.win_gravity = anchorGravity;
+    XSetWMNormalHints(display, window, &hints);
 }
 
 void announce(Display* display, Window window)
@@ -49,6 +81,8 @@ void announce(Display* display, Window window)
     setCardinals(display, window, "_NET_WM_ICON", windowIcon,
         static_cast<int>(sizeof windowIcon / sizeof windowIcon[0]));
 #endif
+    if (anchorGravity != NorthWestGravity)
+        setGravity(display, window);
 }
 
 int ignoreError(Display*, XErrorEvent*) { return 0; }
@@ -74,24 +108,57 @@ void menuReshape(int width, int height)
     glFlush();
 }
 
-bool mainWindowExists()
+// Takes the pointer and the keyboard for an open menu; events over the program's own windows, the
+// menus among them, still go where they would. The toolkit selects XInput 2 button events, so
+// the server's grab of a press still held is an XInput 2 grab, which only a grab of that kind
+// by the same client can take over; a core grab is the fallback without the extension.
+void holdPointer()
 {
-    XSync(mainDisplay, False);
-    auto previous = XSetErrorHandler(ignoreError);
-    XWindowAttributes attributes;
-    bool exists = XGetWindowAttributes(mainDisplay, mainWindow, &attributes) != 0;
-    XSetErrorHandler(previous);
-    return exists;
+    int opcode = 0, event = 0, error = 0, pointer = 0;
+    if (XQueryExtension(mainDisplay, "XInputExtension", &opcode, &event, &error)
+        && XIGetClientPointer(mainDisplay, None, &pointer)) {
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        XISetMask(bits, XI_ButtonPress);
+        XISetMask(bits, XI_ButtonRelease);
+        XIEventMask mask { pointer, sizeof bits, bits };
+        if (XIGrabDevice(mainDisplay, pointer, mainWindow, CurrentTime, None, XIGrabModeAsync,
+                XIGrabModeAsync, True, &mask)
+            == GrabSuccess) {
+            grabbedPointer = pointer;
+            return;
+        }
+    }
+    XGrabPointer(mainDisplay, mainWindow, True, ButtonPressMask | ButtonReleaseMask, GrabModeAsync,
+        GrabModeAsync, None, None, CurrentTime);
 }
 
-// A window destroyed by another client reaches the toolkit only as the window hidden.
-void windowStatus(int state)
+void releasePointer()
 {
-    if (state != GLUT_HIDDEN || mainWindowExists())
-        return;
-    // The toolkit's teardown at exit still destroys the window it believes it has.
-    XSetErrorHandler(ignoreError);
-    quit();
+    if (grabbedPointer != 0)
+        XIUngrabDevice(mainDisplay, grabbedPointer, CurrentTime);
+    else
+        XUngrabPointer(mainDisplay, CurrentTime);
+    grabbedPointer = 0;
+}
+
+// While a menu is open, presses reported to the main window come from outside every menu, and
+// Escape anywhere is meant to close it: both become a press far outside, which closes the menu.
+void closeMenuOnOutsideInput(XEvent& event)
+{
+    if (event.type == ButtonPress && event.xbutton.window == mainWindow) {
+        event.xbutton.x = event.xbutton.y = farAway;
+    } else if (event.type == KeyPress && XLookupKeysym(&event.xkey, 0) == XK_Escape) {
+        XButtonEvent press = {};
+        press.type = ButtonPress;
+        press.display = event.xkey.display;
+        press.window = mainWindow;
+        press.root = event.xkey.root;
+        press.time = event.xkey.time;
+        press.x = press.y = farAway;
+        press.button = Button1;
+        press.same_screen = True;
+        event.xbutton = press;
+    }
 }
 
 // Desktops that scale for HiDPI screens say so in the Xft.dpi resource (192 at 200 %).
@@ -144,6 +211,19 @@ std::vector<screen_area> monitorsOf(Display* display)
     return monitors;
 }
 
+// freeglut 3.4 shows a submenu as deferred work but hides menus at once: a submenu opened in the
+// same round of events as the menus close is shown after they have closed, and stays. A
+// deferred hide of every menu window comes last and wins.
+void hideMenuWindows()
+{
+    const int current = glutGetWindow();
+    for (int window = firstMenuWindow; window <= lastMenuWindow; ++window) {
+        glutSetWindow(window);
+        glutHideWindow();
+    }
+    glutSetWindow(current);
+}
+
 } // namespace
 
 // GLUT maps its window inside glutCreateWindow and offers no hook before that, yet a window
@@ -153,11 +233,21 @@ std::vector<screen_area> monitorsOf(Display* display)
 // ever shown.
 extern "C" int XMapWindow(Display* display, Window window)
 {
-    using map_function = int (*)(Display*, Window);
-    static const auto next = reinterpret_cast<map_function>(dlsym(RTLD_NEXT, "XMapWindow"));
+    static const auto next = nextDefinition<int (*)(Display*, Window)>("XMapWindow");
     if (mainWindow == None)
         announce(display, window);
     return next(display, window);
+}
+
+// The toolkit's menus on X take no grab: a click in another program left a menu open, and the
+// game's keys dead under it, until a click in the game. The toolkit reads every event here.
+extern "C" int XNextEvent(Display* display, XEvent* event)
+{
+    static const auto next = nextDefinition<int (*)(Display*, XEvent*)>("XNextEvent");
+    int result = next(display, event);
+    if (menuOpen)
+        closeMenuOnOutsideInput(*event);
+    return result;
 }
 
 void announceWindow()
@@ -173,10 +263,41 @@ void announceWindow()
     XFlush(display);
 }
 
-void watchWindow()
+bool windowGone()
 {
-    if (mainWindow != None)
-        glutWindowStatusFunc(windowStatus);
+    if (mainWindow == None)
+        return false;
+    XSync(mainDisplay, False);
+    auto previous = XSetErrorHandler(ignoreError);
+    XWindowAttributes attributes;
+    bool gone = XGetWindowAttributes(mainDisplay, mainWindow, &attributes) == 0;
+    // The toolkit's teardown at exit still destroys the window it believes it has.
+    if (!gone)
+        XSetErrorHandler(previous);
+    return gone;
+}
+
+void anchorWindow(bool fromRight, bool fromBottom)
+{
+    static const int gravities[2][2]
+        = { { NorthWestGravity, SouthWestGravity }, { NorthEastGravity, SouthEastGravity } };
+    anchorGravity = gravities[fromRight][fromBottom];
+}
+
+void holdInputForMenu(bool open)
+{
+    if (mainWindow == None || open == menuOpen)
+        return;
+    menuOpen = open;
+    if (open) {
+        holdPointer();
+        XGrabKeyboard(mainDisplay, mainWindow, True, GrabModeAsync, GrabModeAsync, CurrentTime);
+    } else {
+        releasePointer();
+        XUngrabKeyboard(mainDisplay, CurrentTime);
+        hideMenuWindows();
+    }
+    XFlush(mainDisplay);
 }
 
 void paintMenusAsTheyOpen(int menuCount)
@@ -184,7 +305,9 @@ void paintMenusAsTheyOpen(int menuCount)
 #if defined(FREEGLUT)
     // freeglut numbers each menu's window after the main window's, in the menus' order.
     const int mainWindow = glutGetWindow();
-    for (int window = mainWindow + 1; window <= mainWindow + menuCount; ++window) {
+    firstMenuWindow = mainWindow + 1;
+    lastMenuWindow = mainWindow + menuCount;
+    for (int window = firstMenuWindow; window <= lastMenuWindow; ++window) {
         glutSetWindow(window);
         glutReshapeFunc(menuReshape);
     }

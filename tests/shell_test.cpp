@@ -63,17 +63,23 @@ TEST_F(Shell, MouseEventsReachTheGameInPixelsAndBoardUnits)
             call("move", 8, slid), call("up", 0, 8 + slid) }));
     EXPECT_EQ(shellState, shell_state::playing);
 
-    // A menu opened during a drag carries the piece back to the press; the release is not the
-    // game's.
-    g.calls.clear();
-    mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 275, 550);
-    mousemove(300, 300);
-    menuStatus(GLUT_MENU_IN_USE, 300, 300);
-    mouse(GLUT_LEFT_BUTTON, GLUT_UP, 300, 300);
-    menuStatus(GLUT_MENU_NOT_IN_USE, 300, 300);
-    EXPECT_EQ(g.calls,
-        (std::vector<std::string> { call("down", 275, 550),
-            call("move", 300 / 68.75, 8 - 300 / 68.75), call("move", 4, 0), call("up", 4, 0) }));
+    // A press whose release the game will not get carries the piece back to the press: a menu
+    // opened during the drag, the window hidden or covered, the pointer moving with no button.
+    void (*const cutsShort[])()
+        = { [] { menuStatus(GLUT_MENU_IN_USE, 300, 300); }, [] { windowStatus(GLUT_HIDDEN); },
+              [] { windowStatus(GLUT_FULLY_COVERED); }, [] { passivemove(300, 300); } };
+    for (auto cutShort : cutsShort) {
+        g.calls.clear();
+        mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 275, 550);
+        mousemove(300, 300);
+        cutShort();
+        mouse(GLUT_LEFT_BUTTON, GLUT_UP, 300, 300);
+        menuStatus(GLUT_MENU_NOT_IN_USE, 300, 300);
+        EXPECT_EQ(g.calls,
+            (std::vector<std::string> { call("down", 275, 550),
+                call("move", 300 / 68.75, 8 - 300 / 68.75), call("move", 4, 0),
+                call("up", 4, 0) }));
+    }
 }
 
 TEST_F(Shell, MouseBeforeTheFirstReshapeIsIgnored)

@@ -19,27 +19,37 @@ TEST(StartUp, TheFirstGameExistsBeforeMainAndIsChessWithTheBottomPlayerToMove)
 TEST(StartUp, TheWindowOpensWhollyOnOneMonitorScaledForHiDpi)
 {
     const screen_area laptop { 0, 312, 1366, 768 }, wide { 1366, 0, 1920, 1080 };
+    const display_layout desk { { { 0, 0, 1920, 1200 } }, 1 };
+    const geometry_request corner { false, true, 0, 0, 10, 10, true, true }; // -10-10
     struct {
         display_layout layout;
-        int x, y, size;
+        geometry_request request;
+        int x, y, width, height;
     } const rows[] = {
-        { { { { 0, 0, 1920, 1200 } }, 1 }, 680, 100, 550 },
-        { { {}, 1 }, 680, 100, 550 }, // nothing known
-        { { { { 0, 0, 1024, 768 } }, 1 }, 464, 100, 550 }, // moved left to fit
-        { { { { 0, 0, 700, 500 } }, 1 }, 230, 0, 460 }, // and shrunk
-        { { { { 0, 0, 3840, 2160 } }, 2 }, 1360, 200, 1100 }, // Xft.dpi 192
-        { { { { 0, 0, 1920, 1080 } }, 2 }, 900, 0, 1000 },
-        { { { { 0, 0, 1920, 1200 } }, 1.0 / 0.0 }, 1200, 0, 560 }, // an absurd dpi stays bounded
-        { { { laptop, wide }, 1 }, 680, 412, 550 }, // across the join: on the first, the primary
-        { { { wide, laptop }, 1 }, 2046, 100, 550 },
-        { { { { 1920, 312, 1366, 768 }, { 0, 0, 1920, 1080 } }, 1 }, 680, 100, 550 }, // fits
+        { desk, {}, 680, 100, 550, 550 },
+        { { {}, 1 }, {}, 680, 100, 550, 550 }, // nothing known
+        { { { { 0, 0, 1024, 768 } }, 1 }, {}, 464, 100, 550, 550 }, // moved left to fit
+        { { { { 0, 0, 700, 500 } }, 1 }, {}, 230, 0, 460, 460 }, // and shrunk
+        { { { { 0, 0, 3840, 2160 } }, 2 }, {}, 1360, 200, 1100, 1100 }, // Xft.dpi 192
+        { { { { 0, 0, 1920, 1080 } }, 2 }, {}, 900, 0, 1000, 1000 },
+        { { { { 0, 0, 1920, 1200 } }, 1.0 / 0.0 }, {}, 1200, 0, 560, 560 }, // absurd dpi, bounded
+        { { { laptop, wide }, 1 }, {}, 680, 412, 550, 550 }, // across the join: on the primary
+        { { { wide, laptop }, 1 }, {}, 2046, 100, 550, 550 },
+        { { { { 1920, 312, 1366, 768 }, { 0, 0, 1920, 1080 } }, 1 }, {}, 680, 100, 550, 550 },
+        // -geometry: a corner from the right and bottom, sizes too small and too large
+        { desk, corner, 1360, 640, 550, 550 },
+        { { { laptop, wide }, 1 }, corner, 2726, 520, 550, 550 }, // the screen's corner
+        { desk, { true, false, 99999, 99999 }, 0, 0, 1910, 1160 },
+        { desk, { true, false, 0, 0 }, 680, 100, 120, 120 },
+        { { { { 0, 0, 1024, 768 } }, 1 }, { true, false, 800, 400 }, 214, 100, 800, 400 },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.x);
-        window_place place = placeWindow(row.layout);
+        window_place place = placeWindow(row.layout, row.request);
         EXPECT_EQ(place.x, row.x);
         EXPECT_EQ(place.y, row.y);
-        EXPECT_EQ(place.size, row.size);
+        EXPECT_EQ(place.width, row.width);
+        EXPECT_EQ(place.height, row.height);
     }
 }
 

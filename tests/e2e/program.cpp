@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The program as a process: started with its output on pipes, read, and waited for.
+// Before Xlib, whose macros (None, Bool) clash with GoogleTest's names.
+#include <gtest/gtest.h>
+
 #include "e2e/harness.h"
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
@@ -176,6 +180,32 @@ bool program::running()
         return false;
     }
     return true;
+}
+
+std::string commandOutput(const std::string& command)
+{
+    std::string text;
+    FILE* pipe = popen(("timeout 10 sh -c '" + command + "'").c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        text.append(buffer, n);
+    int status = pipe == nullptr ? -1 : pclose(pipe);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 124)
+        return text + "timed out after 10 s waiting for: " + command;
+    if (status != 0)
+        text += "failed";
+    return text;
+}
+
+void expectAnswersWithoutAWindow(const std::string& program)
+{
+    const std::string bare = "env -u DISPLAY " + program;
+    EXPECT_EQ(commandOutput(bare + " --version; echo status $?"),
+        "chess-checkers " CHESS_CHECKERS_VERSION "\nstatus 0\n");
+    EXPECT_EQ(
+        commandOutput(bare + " --help | head -n 1"), "Usage: chess-checkers [GLUT OPTION]...\n");
+    EXPECT_EQ(commandOutput(bare + " 2>&1; echo status $?"),
+        "chess-checkers: cannot open display: DISPLAY is not set\nstatus 1\n");
 }
 
 int program::waitForExit(int timeoutMs)

@@ -59,8 +59,11 @@ public:
     // Polls the pixel until it has the colour (within 2 per channel).
     bool waitForPixel(int x, int y, std::array<int, 3> colour, int timeoutMs = 3000) const;
 
-    // Another client destroys the window; the window manager is asked to close it.
-    void destroyWindow() const;
+    // An xdotool window command on the window ("windowunmap --sync", "windowclose"...).
+    void onWindow(const std::string& command) const;
+    // Whether one of the program's pop-up menus is on the screen.
+    bool menuShown() const;
+    // The window manager is asked to close the window.
     void closeByWindowManager() const;
 
     // Sends "d" and returns the dump it prints (8 board lines and 2 empty ones).
@@ -83,6 +86,13 @@ private:
     unsigned long window_ = 0;
     int exitStatus_ = -1;
 };
+
+// Standard output of a shell command; a failed command gives what it printed plus "failed", one
+// that has not ended within seconds says so instead of holding the test until CTest's timeout.
+std::string commandOutput(const std::string& command);
+// What a program answers on the console without a display: --version, --help, and the display
+// it lacks. The build's program and the packaged one alike.
+void expectAnswersWithoutAWindow(const std::string& program);
 
 // A display of its own for one test, with a window manager (openbox) on it, and a screen of the
 // given size. DISPLAY names it while the object lives; both servers end with it.

@@ -3,6 +3,7 @@
 #include "e2e/program.h"
 #include "support/dumps.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,7 +36,12 @@ TEST(ShellEndToEnd, WindowWelcomeDumpResizeAndQuitFromTheMenu)
     EXPECT_TRUE(
         p.waitForPixel(menu.x + menu.width - 8, menu.y + menu.height - 8, { 179, 179, 179 }));
     p.release();
-    p.click(e2e::boardX(0.5f), e2e::boardY(4.5f));
+    p.click(-50, 100); // outside the window: the menu closes, and the keys work at once
+    EXPECT_FALSE(p.menuShown());
+    EXPECT_EQ(p.dump(), testing_support::chessStartDump);
+    p.openMenu();
+    p.key("Escape"); // closes the menu alone
+    EXPECT_FALSE(p.menuShown());
     EXPECT_EQ(p.dump(), testing_support::chessStartDump);
 
     p.resize(800, 400);
@@ -46,15 +52,49 @@ TEST(ShellEndToEnd, WindowWelcomeDumpResizeAndQuitFromTheMenu)
     EXPECT_EQ(p.errors(), "");
 }
 
-TEST(ShellEndToEnd, EscapeQuitsWithStatusZero)
+std::array<int, 4> place(e2e::rect r) { return { r.x, r.y, r.width, r.height }; }
+
+// Every -geometry form opens the window wholly on the 1920 by 1200 screen; Escape quits.
+TEST(ShellEndToEnd, GeometryFormsOpenOnTheScreenAndEscapeQuits)
 {
-    e2e::program p;
-    ASSERT_TRUE(p.waitForOutput("Otherwise"));
-    EXPECT_EQ(p.windowClass(), "chess-checkers/chess-checkers"); // StartupWMClass in the menu entry
-    EXPECT_EQ(p.windowPid(), p.pid());
-    p.key("Escape");
-    EXPECT_EQ(p.waitForExit(), 0);
-    EXPECT_EQ(p.errors(), "");
+    const struct {
+        const char* geometry;
+        std::array<int, 4> window;
+    } rows[] = {
+        { "550x550+680+100", { 680, 100, 550, 550 } },
+        { "-0-0", { 1370, 650, 550, 550 } },
+        { "-10-10", { 1360, 640, 550, 550 } },
+        { "0x0", { 680, 100, 120, 120 } },
+        { "99999x99999", { 0, 0, 1910, 1160 } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.geometry);
+        e2e::program p({ CHESS_CHECKERS_EXE, "-geometry", row.geometry });
+        EXPECT_EQ(place(p.window()), row.window);
+        EXPECT_EQ(p.windowClass(), "chess-checkers/chess-checkers"); // StartupWMClass
+        EXPECT_EQ(p.windowPid(), p.pid());
+        p.key("Escape");
+        EXPECT_EQ(p.waitForExit(), 0);
+        EXPECT_EQ(p.errors(), "");
+    }
+    e2e::expectAnswersWithoutAWindow(CHESS_CHECKERS_EXE);
+}
+
+// Started with standard input, output or error closed, as some launchers do, it still plays.
+TEST(ShellEndToEnd, PlaysWithAStandardStreamClosed)
+{
+    for (const char* closing : { "<&-", ">&-", "2>&-" }) {
+        SCOPED_TRACE(closing);
+        e2e::program p(
+            { "/bin/sh", "-c", std::string("exec \"$0\" ") + closing, CHESS_CHECKERS_EXE });
+        ASSERT_TRUE(p.waitForPixel(3, 546, { 0, 0, 0 }));
+        p.drain(); // the welcome text, where it is shown
+        dragPiece(p, 4, 1, 4, 3, 0.1f); // e2-e4: the pawn's head on e4
+        EXPECT_TRUE(p.waitForPixel(e2e::boardX(4.5f), e2e::boardY(3.5f), { 204, 204, 204 }));
+        EXPECT_TRUE(closing[0] == '>' || e2e::parseDump(p.dump())[4][3] == 6); // where it shows
+        p.key("Escape");
+        EXPECT_EQ(p.waitForExit(), 0);
+    }
 }
 
 TEST(ShellEndToEnd, ColourEntriesRecolourTheBoard)
@@ -67,7 +107,7 @@ TEST(ShellEndToEnd, ColourEntriesRecolourTheBoard)
     p.chooseMenu(
         { 2, 0, 1 }, { 5, 3, 3 }); // "Change colors" > "Change Board Colors" > "Red and White"
     EXPECT_TRUE(p.waitForPixel(x, y, { 255, 0, 0 }));
-    p.destroyWindow(); // by another client: the program ends as if closed
+    p.onWindow("windowclose"); // destroyed by another client: the program ends as if closed
     EXPECT_EQ(p.waitForExit(), 0);
     EXPECT_EQ(p.errors(), "");
 }
@@ -77,20 +117,42 @@ TEST(ShellEndToEnd, ColourEntriesRecolourTheBoard)
 TEST(ShellEndToEnd, UnderAWindowManagerOnASmallScreen)
 {
     e2e::managed_display screen(1024, 768);
+    auto expectOnScreen = [](e2e::rect frame) {
+        EXPECT_GE(frame.x, 0);
+        EXPECT_GE(frame.y, 0);
+        EXPECT_LE(frame.x + frame.width, 1024);
+        EXPECT_LE(frame.y + frame.height, 768);
+    };
+    for (const char* geometry : { "-10-10", "99999x99999" }) {
+        SCOPED_TRACE(geometry);
+        e2e::program p({ CHESS_CHECKERS_EXE, "-geometry", geometry });
+        const e2e::rect frame = p.frame();
+        expectOnScreen(frame);
+        if (geometry[0] == '-') { // the frame's corner 10 pixels from the screen's
+            EXPECT_EQ(frame.x + frame.width, 1014);
+            EXPECT_EQ(frame.y + frame.height, 758);
+        }
+        p.key("Escape");
+        EXPECT_EQ(p.waitForExit(), 0);
+    }
     e2e::program p;
     ASSERT_TRUE(p.waitForOutput("Otherwise"));
     p.takeLines(11);
-    e2e::rect frame = p.frame();
     EXPECT_EQ(p.window().width, 550);
-    EXPECT_GE(frame.x, 0);
-    EXPECT_GE(frame.y, 0);
-    EXPECT_LE(frame.x + frame.width, 1024);
-    EXPECT_LE(frame.y + frame.height, 768);
+    expectOnScreen(p.frame());
 
+    // A drag cut short by minimising the window: the pawn is back on e2 at once, and the next
+    // press plays.
+    p.press(e2e::boardX(4.5f), e2e::boardY(1.1f));
+    p.moveTo(e2e::boardX(4.5f), e2e::boardY(2.4f));
+    p.onWindow("windowminimize --sync");
+    p.release();
+    p.onWindow("windowactivate --sync");
+    EXPECT_TRUE(p.waitForPixel(e2e::boardX(4.5f), e2e::boardY(1.5f), { 204, 204, 204 }));
     dragPiece(p, 4, 1, 4, 3, 0.1f); // e2-e4
     p.openMenu();
-    p.key("Escape z d"); // meant for the menu: no quit, no undo, no dump
-    p.click(e2e::boardX(4.5f), e2e::boardY(4.5f)); // beside the menu, on an empty square
+    p.key("z d Escape"); // meant for the menu: no undo, no dump; Escape closes it, no quit
+    EXPECT_FALSE(p.menuShown());
     dragPiece(p, 4, 6, 4, 4, 0.1f); // e7-e5
     e2e::board_codes board = e2e::parseDump(p.dump());
     EXPECT_EQ(board[4][3], 6);

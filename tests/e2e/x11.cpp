@@ -136,7 +136,12 @@ bool program::waitForPixel(int x, int y, std::array<int, 3> colour, int timeoutM
         timeoutMs);
 }
 
-void program::destroyWindow() const { run("xdotool windowclose " + std::to_string(window_)); }
+void program::onWindow(const std::string& command) const
+{
+    run("xdotool " + command + " " + std::to_string(window_));
+}
+
+bool program::menuShown() const { return !menuWindows().empty(); }
 
 void program::closeByWindowManager() const
 {
