@@ -22,10 +22,20 @@ cannot() {
 
 command -v clang-format >/dev/null || cannot "clang-format is not installed"
 major=$(clang-format --version | sed -n 's/.*version \([0-9]*\)\..*/\1/p')
+# The list goes through a file: a failure of git or find ends the script here, which it would not
+# inside a process substitution.
+listing=$(mktemp)
 if [ -e .git ]; then
-    mapfile -d '' files < <(git ls-files -z '*.cpp' '*.h')
+    git ls-files -z '*.cpp' '*.h' >"$listing"
 else
-    mapfile -d '' files < <(find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0)
+    find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 >"$listing"
+fi
+mapfile -d '' files <"$listing"
+rm -f "$listing"
+# With no file at all, clang-format would read standard input and pass.
+if [ "${#files[@]}" -eq 0 ]; then
+    echo "check-format: found no C++ source to check" >&2
+    exit 1
 fi
 if [ "$major" = 14 ]; then
     exec clang-format --dry-run --Werror "${files[@]}"

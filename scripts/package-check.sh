@@ -19,8 +19,15 @@ trap 'rm -rf "$root"' EXIT
 failed=0
 
 echo "lintian $deb"
-lintian --display-info --tag-display-limit 0 "$deb" >"$root/lintian" 2>&1 || true
+# lintian ends with 1 when it reports errors, judged below with the warnings; any other failure
+# means it checked nothing.
+status=0
+lintian --display-info --tag-display-limit 0 "$deb" >"$root/lintian" 2>&1 || status=$?
 cat "$root/lintian"
+if [ "$status" -gt 1 ]; then
+    echo "package-check: lintian failed (status $status) and checked nothing" >&2
+    failed=1
+fi
 if grep -E '^(E|W): |hardening-' "$root/lintian" >/dev/null; then
     echo "package-check: lintian reports errors, warnings or hardening tags" >&2
     failed=1
