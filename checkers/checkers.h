@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/game.h"
+#include "shell/undo_record.h"
 
 #include <stack>
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "checkers/checkers.h"
 
+#include "shell/drag.h"
 #include "shell/gl.h"
 
 void checkers::draw(bool selectionMode)
@@ -9,7 +10,7 @@ void checkers::draw(bool selectionMode)
         for (int r = 0; r < 8; ++r) {
             draw_square(c, r, darkSquareColor, lightSquareColor);
             if (board[c][r] != 0)
-                drawchecker(c + 0.5f, r + 0.5f, board[c][r], selectionMode ? c * 10 + r : -1);
+                drawchecker(c + 0.5f, r + 0.5f, board[c][r], selectionMode ? nameOf(c, r) : -1);
         }
     }
     if (dragging)

@@ -28,10 +28,7 @@ void checkers::mouseup(float, float)
     std::optional<square> to = endDragAtDrop(*this);
     if (!to)
         return;
-    // A lifted piece from no square is neither played nor put back.
-    if (!onBoard(fromColumn, fromRow))
-        cancelMove();
-    else if (isLegalStep(to->column, to->row))
+    if (isLegalStep(to->column, to->row))
         step(to->column, to->row);
     else if (isLegalJump(to->column, to->row))
         jump(to->column, to->row);

@@ -3,7 +3,6 @@
 
 #include "shell/palette.h"
 #include <algorithm>
-#include <iostream>
 
 namespace {
 
@@ -45,24 +44,14 @@ bool checkers::isP1(int column, int row) const { return isP1(board[column][row])
 
 bool checkers::isP2(int column, int row) const { return isP2(board[column][row]); }
 
-void checkers::changeBoard(int scheme) { board_scheme(scheme, darkSquareColor, lightSquareColor); }
+void checkers::changeBoard(int scheme) { useBoardScheme(*this, scheme); }
 
 void checkers::changeColor(bool bottomPlayer, int colour)
 {
-    const piece_colour_entry* entry = pieceColour(colour);
-    if (entry == nullptr)
-        return;
-    std::copy_n(entry->checkersMain, 3, bottomPlayer ? p1Color : p2Color);
-    std::copy_n(entry->checkersAccent, 3, bottomPlayer ? p1AccentColor : p2AccentColor);
+    if (const piece_colour_entry* entry = pieceColour(colour)) {
+        std::copy_n(entry->checkersMain, 3, bottomPlayer ? p1Color : p2Color);
+        std::copy_n(entry->checkersAccent, 3, bottomPlayer ? p1AccentColor : p2AccentColor);
+    }
 }
 
-void checkers::printInformation()
-{
-    for (int r = 7; r >= 0; --r) {
-        for (int c = 0; c < 8; ++c)
-            std::cout << ' ' << board[c][r];
-        std::cout << std::endl;
-    }
-    std::cout << std::endl;
-    std::cout << std::endl;
-}
+void checkers::printInformation() { print_board(board, ' '); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/game.h"
+#include "shell/undo_record.h"
 
 #include <stack>
 
@@ -71,7 +72,7 @@ public:
     // Whether the lifted piece's move to the square would leave the mover's king attacked.
     bool wouldPutInCheck(int column, int row) const;
     // Whether the king of one side (true: bottom) is attacked in the position.
-    static bool isInCheck(bool bottomKing, const int (*position)[8]);
+    static bool isInCheck(bool bottomKing, int (*position)[8]);
 
     // Carries out the lifted piece's legal move, with castling, en passant and promotion.
     void move(int column, int row);
@@ -107,6 +108,9 @@ private:
     // Castling is the king's move from column 4 of its home row to column 2 or 6 of that row;
     // legality, the trial board, the move and its undo all ask this one rule.
     static bool isCastling(int piece, int startColumn, int startRow, int endColumn, int endRow);
+    // En passant is a pawn's move to another column onto an empty square (target, the code there
+    // before the move); the trial board, the move and its undo all ask this one rule.
+    static bool isEnPassant(int piece, int startColumn, int endColumn, int target);
     // A player's right to castle to one side, of a game or of a const game.
     template <typename Game>
     static auto& castlingRight(Game& g, bool p1, const chess_pieces::castling_side& side)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "chess/chess.h"
 
+#include "shell/drag.h"
 #include "shell/gl.h"
 
 namespace {
@@ -114,7 +115,7 @@ void chess::draw(bool selectionMode)
             if (board[c][r] != 0) {
                 // While a promotion waits, only the strip may be picked.
                 bool named = selectionMode && !promotionPending;
-                drawpiece(c + 0.5f, r + 0.5f, board[c][r], named ? c * 10 + r : -1);
+                drawpiece(c + 0.5f, r + 0.5f, board[c][r], named ? nameOf(c, r) : -1);
             }
         }
     }

@@ -44,8 +44,7 @@ void chess::mouseup(float, float)
     std::optional<square> to = endDragAtDrop(*this);
     if (!to)
         return;
-    if (onBoard(fromColumn, fromRow) && onBoard(to->column, to->row)
-        && isLegal(to->column, to->row))
+    if (onBoard(to->column, to->row) && isLegal(to->column, to->row))
         move(to->column, to->row);
     else
         cancelMove();

@@ -12,13 +12,25 @@ constexpr int kingsideRight = 1, queensideRight = 2;
 
 } // namespace
 
+bool chess::isCastling(int piece, int startColumn, int startRow, int endColumn, int endRow)
+{
+    int home = homeRow(isP1(piece));
+    return getType(piece) == king && startColumn == castlingKingFrom && startRow == home
+        && endRow == home && castlingTo(endColumn) != nullptr;
+}
+
+bool chess::isEnPassant(int piece, int startColumn, int endColumn, int target)
+{
+    return getType(piece) == pawn && endColumn != startColumn && target == 0;
+}
+
 void chess::playOn(int (*position)[8], int column, int row) const
 {
     if (isCastling(liftedPiece, fromColumn, fromRow, column, row)) {
         const castling_side& side = *castlingTo(column);
         position[side.rookFrom][fromRow] = 0;
         position[side.rookTo][fromRow] = code(rook, p1ToMove);
-    } else if (getType(liftedPiece) == pawn && column != fromColumn && position[column][row] == 0) {
+    } else if (isEnPassant(liftedPiece, fromColumn, column, position[column][row])) {
         position[column][fromRow] = 0; // the pawn taken en passant
     }
     position[fromColumn][fromRow] = 0;
@@ -65,8 +77,7 @@ void chess::undo()
         const castling_side& side = *castlingTo(last.toColumn);
         board[side.rookTo][last.fromRow] = 0;
         board[side.rookFrom][last.fromRow] = code(rook, moverIsP1);
-    } else if (getType(last.movedPiece) == pawn && last.toColumn != last.fromColumn
-        && last.capturedPiece == 0) {
+    } else if (isEnPassant(last.movedPiece, last.fromColumn, last.toColumn, last.capturedPiece)) {
         board[last.toColumn][last.fromRow] = code(pawn, !moverIsP1); // taken en passant
     }
     // Rights are only ever given back here: the move can only have taken the mover's away.

@@ -3,7 +3,6 @@
 
 #include "shell/palette.h"
 #include <algorithm>
-#include <iostream>
 
 namespace {
 
@@ -40,7 +39,7 @@ bool chess::isP1(int column, int row) const { return isP1(board[column][row]); }
 
 bool chess::isP2(int column, int row) const { return isP2(board[column][row]); }
 
-void chess::changeBoard(int scheme) { board_scheme(scheme, darkSquareColor, lightSquareColor); }
+void chess::changeBoard(int scheme) { useBoardScheme(*this, scheme); }
 
 void chess::changeColor(bool bottomPlayer, int colour)
 {
@@ -48,13 +47,4 @@ void chess::changeColor(bool bottomPlayer, int colour)
         std::copy_n(entry->chess, 3, bottomPlayer ? p1Color : p2Color);
 }
 
-void chess::printInformation()
-{
-    for (int r = 7; r >= 0; --r) {
-        for (int c = 0; c < 8; ++c)
-            std::cout << '\t' << board[c][r];
-        std::cout << std::endl;
-    }
-    std::cout << std::endl;
-    std::cout << std::endl;
-}
+void chess::printInformation() { print_board(board, '\t'); }

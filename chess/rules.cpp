@@ -81,13 +81,6 @@ bool chess::isLegal(int column, int row) const
     return !wouldPutInCheck(column, row);
 }
 
-bool chess::isCastling(int piece, int startColumn, int startRow, int endColumn, int endRow)
-{
-    int home = homeRow(isP1(piece));
-    return getType(piece) == king && startColumn == castlingKingFrom && startRow == home
-        && endRow == home && castlingTo(endColumn) != nullptr;
-}
-
 bool chess::movementAllows(int column, int row) const
 {
     int dc = column - fromColumn;
@@ -163,7 +156,7 @@ bool chess::wouldPutInCheck(int column, int row) const
     return isInCheck(p1ToMove, trial);
 }
 
-bool chess::isInCheck(bool bottomKing, const int (*position)[8])
+bool chess::isInCheck(bool bottomKing, int (*position)[8])
 {
     int kingCode = code(king, bottomKing);
     int kc = -1, kr = -1;

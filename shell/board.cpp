@@ -2,9 +2,8 @@
 #include "shell/game.h"
 
 #include "shell/gl.h"
-#include "shell/palette.h"
-#include <algorithm>
 #include <cmath>
+#include <iostream>
 #include <limits>
 
 int boardsize = 0;
@@ -72,13 +71,15 @@ void draw_square(int column, int row, const float* dark, const float* light)
     glEnd();
 }
 
-bool board_scheme(int scheme, float* dark, float* light)
+void print_board(const int (*board)[8], char separator)
 {
-    if (scheme < 0 || scheme >= boardSchemeCount)
-        return false;
-    std::copy_n(boardSchemes[scheme].dark, 3, dark);
-    std::copy_n(boardSchemes[scheme].light, 3, light);
-    return true;
+    for (int r = 7; r >= 0; --r) {
+        for (int c = 0; c < 8; ++c)
+            std::cout << separator << board[c][r];
+        std::cout << std::endl;
+    }
+    std::cout << std::endl;
+    std::cout << std::endl;
 }
 
 int pick(int x, int y)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Squares, and the drag mechanics both games share, over the drag fields of the same names that
-// both declare.
+// What both games share beyond the game interface: squares and their selection names, and the drag
+// mechanics over the drag fields both declare by one name.
 
 #include "shell/game.h"
 
@@ -17,7 +17,8 @@ inline bool onBoard(int column, int row)
     return column >= 0 && column < 8 && row >= 0 && row < 8;
 }
 
-// The square of a piece's selection name, column*10 + row; -1, no name, is off the board.
+// A piece's selection name, column*10 + row, and back; -1, no name, is off the board.
+constexpr int nameOf(int column, int row) { return column * 10 + row; }
 inline square squareOfName(int name) { return { name / 10, name % 10 }; }
 
 // Takes the piece off its square as pressed at window pixel (x, y): from then on it follows the
@@ -45,12 +46,15 @@ template <typename Game> void followPointer(Game& g, float x, float y)
 }
 
 // Ends the drag as the button comes up: the drop square, under the centre of the piece and not
-// under the pointer; none when no piece was lifted (such a release changes nothing).
+// under the pointer. None when no piece was lifted, or it was lifted from no square (a drag state
+// set from outside): such a release plays nothing and puts nothing back.
 template <typename Game> std::optional<square> endDragAtDrop(Game& g)
 {
     if (!g.dragging)
         return std::nullopt;
     g.dragging = 0;
+    if (!onBoard(g.fromColumn, g.fromRow))
+        return std::nullopt;
     return square { ftoi(g.dragX + 0.5f), ftoi(g.dragY + 0.5f) };
 }
 

@@ -24,17 +24,6 @@ public:
     virtual ~game() = default;
 };
 
-// What the undo record of either game holds first: where the moved piece went from and to, what
-// stood on the target, and the moved piece's code.
-struct undo_record {
-    int fromColumn;
-    int fromRow;
-    int toColumn;
-    int toRow;
-    int capturedPiece;
-    int movedPiece;
-};
-
 // View values, set at every reshape; zero until the first one.
 extern int boardsize; // side of the board area in pixels
 extern float boardx; // window width in board units
@@ -53,6 +42,6 @@ void draw_circle(float x, float y, float radius, float* rgb);
 int pick(int x, int y);
 // Square (column, row) as one filled polygon: dark when column+row is even, light otherwise.
 void draw_square(int column, int row, const float* dark, const float* light);
-// The square colours of both games' schemes: 0 "Black and White", 1 "Red and White",
-// 2 "Black and Red". Any other number sets nothing and gives false.
-bool board_scheme(int scheme, float* dark, float* light);
+// The position dump of both games on standard output: the top row first, each code after the
+// separator, then two empty lines; every line flushed.
+void print_board(const int (*board)[8], char separator);

@@ -4,6 +4,7 @@
 // The colours players choose from the menu, in menu order, with the names the menu shows: one
 // table for the board schemes and one for the pieces, shared by the menus and both games.
 
+#include <algorithm>
 #include <iterator>
 
 struct board_scheme_entry {
@@ -38,7 +39,21 @@ inline constexpr int boardSchemeCount = static_cast<int>(std::size(boardSchemes)
 inline constexpr int pieceColourCount = static_cast<int>(std::size(pieceColours));
 
 // The entry for a number from the menu, or null for any other number.
+inline const board_scheme_entry* boardScheme(int scheme)
+{
+    return scheme >= 0 && scheme < boardSchemeCount ? &boardSchemes[scheme] : nullptr;
+}
 inline const piece_colour_entry* pieceColour(int colour)
 {
     return colour >= 0 && colour < pieceColourCount ? &pieceColours[colour] : nullptr;
+}
+
+// Gives either game the square colours of a scheme from the menu; any other number changes
+// nothing.
+template <typename Game> void useBoardScheme(Game& g, int scheme)
+{
+    if (const board_scheme_entry* entry = boardScheme(scheme)) {
+        std::copy_n(entry->dark, 3, g.darkSquareColor);
+        std::copy_n(entry->light, 3, g.lightSquareColor);
+    }
 }

@@ -13,11 +13,6 @@ namespace {
 
 using namespace testing_support;
 
-std::string dump(checkers& g)
-{
-    return capturedOutput([&] { g.printInformation(); });
-}
-
 TEST(CheckersPosition, BothConstructorsGiveTheStartingPosition)
 {
     for (bool p1First : { true, false }) {

@@ -23,11 +23,6 @@ const int startRows[8][8] = {
     { 13, 14, 15, 12, 11, 15, 14, 13 },
 };
 
-std::string dump(chess& g)
-{
-    return capturedOutput([&] { g.printInformation(); });
-}
-
 TEST(ChessPosition, BothConstructorsGiveTheStartingPositionAndDefaults)
 {
     for (bool p1First : { true, false }) {

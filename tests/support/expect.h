@@ -2,6 +2,8 @@
 #pragma once
 // Small checks shared by the position tests of both games.
 
+#include "shell/game.h"
+
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
@@ -25,6 +27,12 @@ inline std::string capturedOutput(const std::function<void()>& call)
     call();
     std::cout.rdbuf(old);
     return captured.str();
+}
+
+// What "d" prints for the game.
+inline std::string dump(game& g)
+{
+    return capturedOutput([&] { g.printInformation(); });
 }
 
 } // namespace testing_support
