@@ -3,38 +3,22 @@
 // to the first frame on screen, found by polling the window's pixels, and its peak resident
 // memory once that frame is shown.
 
-#include "e2e/x11_windows.h"
+#include "e2e/harness.h"
+#include "support/squares.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <csignal>
-#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
-// Last: Xlib defines macros that clash with names in other headers.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "e2e/x11_windows.h"
 
 namespace {
-
-// The top-left square (0, 7) is white beside its rook once the board is drawn.
-bool boardShown(Display* d, Window w)
-{
-    XWindowAttributes a;
-    if (!XGetWindowAttributes(d, w, &a) || a.map_state != IsViewable)
-        return false;
-    XImage* image = XGetImage(d, w, 60, 5, 1, 1, AllPlanes, ZPixmap);
-    if (image == nullptr)
-        return false;
-    const unsigned long pixel = XGetPixel(image, 0, 0);
-    XDestroyImage(image);
-    return (pixel & 0xffffff) == 0xffffff;
-}
 
 long peakResidentKiB(pid_t pid)
 {
@@ -47,33 +31,21 @@ long peakResidentKiB(pid_t pid)
     return -1;
 }
 
-int ignoreErrors(Display*, XErrorEvent*) { return 0; }
-
 void StartToFirstFrame(benchmark::State& state)
 {
-    Display* d = XOpenDisplay(nullptr);
-    if (d == nullptr) {
-        state.SkipWithError("no X display");
-        return;
-    }
-    XSetErrorHandler(ignoreErrors); // the window may vanish between two requests
+    const int quiet = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    // The top-left square (0, 7) is white beside its rook once the board is drawn.
+    const int x = testing_support::boardX(0.9f), y = testing_support::boardY(7.9f);
     double peakKiB = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        pid_t pid = fork();
-        if (pid == 0) {
-            freopen("/dev/null", "w", stdout);
-            execl(CHESS_CHECKERS_EXE, CHESS_CHECKERS_EXE, static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        bool shown = false;
-        const auto deadline = start + std::chrono::seconds(10);
-        while (!shown && std::chrono::steady_clock::now() < deadline) {
-            Window w = e2e::windowOfProcess(d, pid);
-            shown = w != 0 && boardShown(d, w);
-            if (!shown)
-                std::this_thread::sleep_for(std::chrono::microseconds(500));
-        }
+        const pid_t pid = e2e::spawn({ CHESS_CHECKERS_EXE }, quiet);
+        const bool shown = e2e::waitUntil(
+            [&] {
+                Window w = e2e::windowOfProcess(e2e::display(), pid);
+                return w != 0 && e2e::pixelOf(w, x, y) == std::array<int, 3> { 255, 255, 255 };
+            },
+            10000, 1);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(elapsed.count());
         peakKiB = static_cast<double>(peakResidentKiB(pid));
@@ -83,7 +55,7 @@ void StartToFirstFrame(benchmark::State& state)
             state.SkipWithError("the board never showed");
     }
     state.counters["peak_RSS_MiB"] = peakKiB / 1024;
-    XCloseDisplay(d);
+    close(quiet);
 }
 BENCHMARK(StartToFirstFrame)
     ->UseManualTime()

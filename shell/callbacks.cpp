@@ -2,9 +2,8 @@
 #include "shell/game.h"
 #include "shell/shell.h"
 
+#include "platform/platform.h"
 #include "shell/gl.h"
-#include "shell/leak_check.h"
-#include "shell/window.h"
 #include <cstdlib>
 
 shell_state shellState = shell_state::playing;
@@ -76,6 +75,25 @@ void leftButton(int state, int x, int y)
 }
 
 } // namespace
+
+void play()
+{
+    glutDisplayFunc(display);
+    glutMouseFunc(mouse);
+    glutMotionFunc(mousemove);
+    shellState = shell_state::playing;
+}
+
+void registerCallbacks()
+{
+    glutReshapeFunc(myReshape);
+    play();
+    glutKeyboardFunc(keyboard);
+    glutSpecialFunc(special_keyboard);
+    glutPassiveMotionFunc(passivemove);
+    glutWindowStatusFunc(windowStatus);
+    glutMenuStatusFunc(menuStatus);
+}
 
 void quit()
 {

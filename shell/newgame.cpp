@@ -10,29 +10,12 @@
 // Created before main runs, so a game exists before any window does.
 game* my_game = new chess(true);
 
-void registerCallbacks()
-{
-    glutReshapeFunc(myReshape);
-    glutDisplayFunc(display);
-    glutMouseFunc(mouse);
-    glutMotionFunc(mousemove);
-    glutKeyboardFunc(keyboard);
-    glutSpecialFunc(special_keyboard);
-    glutPassiveMotionFunc(passivemove);
-    glutWindowStatusFunc(windowStatus);
-    glutMenuStatusFunc(menuStatus);
-    shellState = shell_state::playing;
-}
-
 void newgame(bool checkersGame, bool p1First)
 {
     // The next game exists before the current one goes, so my_game never dangles.
     game* next = checkersGame ? static_cast<game*>(new checkers(p1First)) : new chess(p1First);
     delete std::exchange(my_game, next);
     glutIdleFunc(nullptr);
-    glutMouseFunc(mouse);
-    glutMotionFunc(mousemove);
-    glutDisplayFunc(display);
-    shellState = shell_state::playing;
+    play();
     glutPostRedisplay();
 }

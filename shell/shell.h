@@ -48,7 +48,10 @@ void windowClosed();
 // Replaces the current game by a fresh one and returns to Playing.
 void newgame(bool checkersGame, bool p1First);
 
+// Registers every callback of the start, in the state Playing.
 void registerCallbacks();
+// Back to Playing: the game drawn, and the mouse handed on to it.
+void play();
 void printWelcome();
 // Builds the pop-up menus, attaches them to the right button and returns how many it made.
 int buildMenus();

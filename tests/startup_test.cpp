@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "chess/chess.h"
+#include "platform/placement.h"
 #include "shell/game.h"
-#include "shell/placement.h"
 
 #include <gtest/gtest.h>
 

@@ -29,6 +29,8 @@ Display* display();
 void disconnect();
 // Where the window is on the screen, and its size.
 rect geometry(Window w);
+// The colour on the screen at a pixel of the window, each channel 0 to 255; -1s where unreadable.
+std::array<int, 3> pixelOf(Window w, int x, int y);
 // The pop-up menus on the screen.
 std::vector<Window> menuWindows();
 

@@ -61,8 +61,8 @@ public:
 
     // An xdotool window command on the window ("windowunmap --sync", "windowclose"...).
     void onWindow(const std::string& command) const;
-    // Whether one of the program's pop-up menus is on the screen.
-    bool menuShown() const;
+    // Waits until none of the program's pop-up menus is on the screen; true if so.
+    bool menuClosed() const;
     // The window manager is asked to close the window.
     void closeByWindowManager() const;
 

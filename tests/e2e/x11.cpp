@@ -16,6 +16,8 @@ namespace {
 
     Display* connection = nullptr;
 
+    int ignoreError(Display*, XErrorEvent*) { return 0; }
+
     Window frameOf(Window w)
     {
         Display* d = display();
@@ -43,8 +45,12 @@ void disconnect()
 
 Display* display()
 {
-    if (connection == nullptr)
+    if (connection == nullptr) {
         connection = XOpenDisplay(nullptr);
+        // A window looked at may be unmapped, moved off the screen or gone by the next request:
+        // the reply then says so, and the test goes on.
+        XSetErrorHandler(ignoreError);
+    }
     if (connection == nullptr)
         throw std::runtime_error("no X display: run the tests through 'make test'");
     return connection;
@@ -100,11 +106,13 @@ std::string program::windowClass() const
 
 long program::windowPid() const { return e2e::windowPid(display(), window_); }
 
-std::array<int, 3> program::pixel(int x, int y) const
+std::array<int, 3> program::pixel(int x, int y) const { return pixelOf(window_, x, y); }
+
+std::array<int, 3> pixelOf(Window window, int x, int y)
 {
     Display* d = display();
     // Read off the screen, so that a menu over the window counts as what the player sees.
-    rect w = window();
+    rect w = geometry(window);
     XImage* image = XGetImage(d, DefaultRootWindow(d), w.x + x, w.y + y, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr)
         return { -1, -1, -1 };
@@ -141,7 +149,10 @@ void program::onWindow(const std::string& command) const
     run("xdotool " + command + " " + std::to_string(window_));
 }
 
-bool program::menuShown() const { return !menuWindows().empty(); }
+bool program::menuClosed() const
+{
+    return waitUntil([] { return menuWindows().empty(); }, 3000);
+}
 
 void program::closeByWindowManager() const
 {

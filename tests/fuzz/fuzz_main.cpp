@@ -22,7 +22,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "shell/leak_check.h"
+#include "platform/platform.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/leak_check.h"
+#include "platform/platform.h"
 
 int main(int argc, char** argv)
 {

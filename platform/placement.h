@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// Where the window opens: the rule, apart from any window system, so that it can be tested.
+
 #include <vector>
 
 // A rectangle of the screen in pixels, such as one monitor.
@@ -35,7 +37,3 @@ struct window_place {
 // from the corner it names. Any size stays between a small playable board and what fits on the
 // first monitor. With no monitor known, the preferred place.
 window_place placeWindow(const display_layout& layout, const geometry_request& request = {});
-
-// Sets GLUT's initial size and position from placeWindow. A layout without monitors stands for
-// one monitor, the screen that GLUT reports.
-void initWindowPlace(const geometry_request& request, display_layout layout);

@@ -1,8 +1,23 @@
 // SPDX-License-Identifier: MIT
-#include "shell/cli.h"
+// What every system shares at start and exit: the standard streams, --help and --version, the
+// command-line values the program reads before GLUT, and the leak check.
+#include "platform/platform.h"
+
+// gcc announces AddressSanitizer with a macro of its own, clang through __has_feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define CHESS_CHECKERS_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CHESS_CHECKERS_ASAN 1
+#endif
+#endif
+#if defined(CHESS_CHECKERS_ASAN)
+#include <sanitizer/lsan_interface.h>
+#endif
 
 #include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -64,9 +79,10 @@ bool readNumber(const char*& text, int& value)
 
 } // namespace
 
-void openClosedStandardStreams()
+void settleStandardStreams()
 {
 #if defined(__unix__)
+    std::signal(SIGPIPE, SIG_IGN);
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
         // The lowest free number is the closed one, as those below it are open.
         if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
@@ -125,4 +141,11 @@ geometry_request geometryRequest(int argc, char** argv)
         request.hasPosition = true;
     }
     return *text == '\0' ? request : geometry_request {};
+}
+
+void checkLeaksNow()
+{
+#if defined(CHESS_CHECKERS_ASAN)
+    __lsan_do_leak_check();
+#endif
 }

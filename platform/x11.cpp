@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "shell/window.h"
+// The program on an X desktop, through Xlib beside GLUT.
+// [X] The window's class, process id and icon; one monitor (RandR 1.5, else Xinerama) and
+//     Xft.dpi for its place; -geometry corners kept by the window's gravity.
+// [X] A window destroyed by another client ends the program as a close does.
+// [X] Menus drawn as they open; closed by a press anywhere outside them, and by Escape.
+#include "platform/platform.h"
 
-#include "shell/cli.h"
 #include "shell/gl.h"
-#include "shell/shell.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,12 +44,10 @@ constexpr int farAway = -30000;
 // The definition of an Xlib function that this program's own stands in front of.
 template <typename Function> Function nextDefinition(const char* name)
 {
-    auto next = reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-    if (next == nullptr) {
-        std::fprintf(stderr, "chess-checkers: %s not found in Xlib\n", name);
-        std::abort();
-    }
-    return next;
+    if (void* next = dlsym(RTLD_NEXT, name))
+        return reinterpret_cast<Function>(next);
+    std::fprintf(stderr, "chess-checkers: %s not found in Xlib\n", name);
+    std::abort();
 }
 
 void setCardinals(
@@ -108,10 +109,10 @@ void menuReshape(int width, int height)
     glFlush();
 }
 
-// Takes the pointer and the keyboard for an open menu; events over the program's own windows, the
-// menus among them, still go where they would. The toolkit selects XInput 2 button events, so
-// the server's grab of a press still held is an XInput 2 grab, which only a grab of that kind
-// by the same client can take over; a core grab is the fallback without the extension.
+// Takes the pointer for an open menu; events over the program's own windows, the menus among
+// them, still go where they would. The toolkit selects XInput 2 button events, so the server's
+// grab of a press still held is an XInput 2 grab, which only a grab of that kind by the same
+// client can take over; a core grab is the fallback without the extension.
 void holdPointer()
 {
     int opcode = 0, event = 0, error = 0, pointer = 0;
@@ -145,20 +146,14 @@ void releasePointer()
 // Escape anywhere is meant to close it: both become a press far outside, which closes the menu.
 void closeMenuOnOutsideInput(XEvent& event)
 {
-    if (event.type == ButtonPress && event.xbutton.window == mainWindow) {
-        event.xbutton.x = event.xbutton.y = farAway;
-    } else if (event.type == KeyPress && XLookupKeysym(&event.xkey, 0) == XK_Escape) {
-        XButtonEvent press = {};
-        press.type = ButtonPress;
-        press.display = event.xkey.display;
-        press.window = mainWindow;
-        press.root = event.xkey.root;
-        press.time = event.xkey.time;
-        press.x = press.y = farAway;
-        press.button = Button1;
-        press.same_screen = True;
-        event.xbutton = press;
+    if (event.type == KeyPress && XLookupKeysym(&event.xkey, 0) == XK_Escape) {
+        // Key and button events share one layout: the key becomes a press of the first button.
+        event.type = ButtonPress;
+        event.xbutton.window = mainWindow;
+        event.xbutton.button = Button1;
     }
+    if (event.type == ButtonPress && event.xbutton.window == mainWindow)
+        event.xbutton.x = event.xbutton.y = farAway;
 }
 
 // Desktops that scale for HiDPI screens say so in the Xft.dpi resource (192 at 200 %).
@@ -304,14 +299,14 @@ void paintMenusAsTheyOpen(int menuCount)
 {
 #if defined(FREEGLUT)
     // freeglut numbers each menu's window after the main window's, in the menus' order.
-    const int mainWindow = glutGetWindow();
-    firstMenuWindow = mainWindow + 1;
-    lastMenuWindow = mainWindow + menuCount;
+    const int current = glutGetWindow();
+    firstMenuWindow = current + 1;
+    lastMenuWindow = current + menuCount;
     for (int window = firstMenuWindow; window <= lastMenuWindow; ++window) {
         glutSetWindow(window);
         glutReshapeFunc(menuReshape);
     }
-    glutSetWindow(mainWindow);
+    glutSetWindow(current);
 #else
     (void)menuCount;
 #endif

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/placement.h"
+#include "platform/platform.h"
 
 #include "shell/gl.h"
 #include <algorithm>
@@ -93,4 +93,5 @@ void initWindowPlace(const geometry_request& request, display_layout layout)
     window_place place = placeWindow(layout, request);
     glutInitWindowSize(place.width, place.height);
     glutInitWindowPosition(place.x, place.y);
+    anchorWindow(request.fromRight, request.fromBottom);
 }

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What the program adds to meet the system it runs on, beyond GLUT; the shell's only way there.
+// One source per system, chosen by the build (x11.cpp, glut.cpp: each says what it gives), and
+// two that serve them all: start.cpp and placement.cpp.
+
+#include "platform/placement.h"
+
+// Before GLUT sees the command line: points each closed one of standard input, output and error
+// at the null device, lest the display connection take its number and the welcome text be
+// written into the X protocol stream; output to a reader that has gone away fails quietly.
+void settleStandardStreams();
+// Answers --help and --version on standard output; true when one was asked for, and the program
+// should then end with status 0 without opening a display.
+bool answerInfoOption(int argc, char** argv);
+// Whether the display GLUT will use (its -display argument, else DISPLAY) can be opened; if not,
+// says so in one line on standard error. If so, what it tells of its monitors and scale.
+bool displayUsable(int argc, char** argv, display_layout& layout);
+// The argument after the last occurrence of a GLUT option such as -display, or null.
+const char* optionValue(int argc, char** argv, const char* option);
+// What -geometry asks for; GLUT takes the option out of the arguments, so ask before it sees
+// them. A value that is no geometry asks for nothing, as GLUT then takes it.
+geometry_request geometryRequest(int argc, char** argv);
+
+// Sets GLUT's initial size and position from placeWindow, and tells a window manager which
+// corner a -geometry position counts from, so that it keeps that corner of its frame there. A
+// layout without monitors stands for one monitor, the screen that GLUT reports.
+void initWindowPlace(const geometry_request& request, display_layout layout);
+// The system's part of that: which corner of the screen the window's position counts from.
+void anchorWindow(bool fromRight, bool fromBottom);
+// Gives the main window what docks and task switchers look for: its class (matched by the
+// desktop entry's StartupWMClass), the owning process and the game's icon. They are set as the
+// toolkit maps the window; this call only covers a toolkit that mapped it some other way.
+void announceWindow();
+// Whether the main window is gone, destroyed by another client: the toolkit reports that only as
+// the window hidden. If so, errors from the toolkit's own teardown are ignored from then on.
+bool windowGone();
+
+// Has each of the menuCount pop-up menus, made right after the main window, drawn in full the
+// first time it opens; call it with the main window current.
+void paintMenusAsTheyOpen(int menuCount);
+// While a pop-up menu is open, a press anywhere outside it, in another program's window too,
+// closes it and goes no further, and so does Escape; call as a menu opens and as it closes.
+void holdInputForMenu(bool open);
+
+// At exit: in a sanitizer build, looks for leaks now, while the GL driver is still loaded (its
+// own teardown during exit strands blocks that would be reported against this program).
+void checkLeaksNow();
