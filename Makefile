@@ -79,6 +79,7 @@ windows: deps-windows
 	JOBS=$(JOBS) scripts/windows.sh
 test-windows: windows test-build
 	CHESS_CHECKERS_WINDOWS_EXE=$(CURDIR)/build/windows/stage/chess-checkers-$(VERSION)-win64/chess-checkers.exe \
+	CHESS_CHECKERS_WINDOWS_SETUP=$(CURDIR)/build/chess-checkers-$(VERSION)-win64-setup.exe \
 		scripts/with-xvfb.sh $(BUILD_TEST)/tests/windows_tests
 
 # The X-level soak alone, for longer: SOAK_SECONDS=600 make soak

@@ -4,6 +4,16 @@
 //     reports a display it cannot open; menus close only on a press in the program's windows.
 #include "platform/platform.h"
 
+const char systemOptions[]
+    = "GLUT options:\n"
+      "  -geometry WxH+X+Y\n"
+      "                  the window's size and position, or either alone; by\n"
+      "                  default 550x550+680+100, moved and shrunk only if\n"
+      "                  need be to fit on the screen\n"
+      "  -iconic         start with the window iconified\n"
+      "  -gldebug        report OpenGL errors after each redraw\n"
+      "\n";
+
 bool displayUsable(int, char**, display_layout&) { return true; }
 
 void announceWindow() { }

@@ -83,6 +83,18 @@ window_place placeWindow(const display_layout& layout, const geometry_request& r
     return { first.x + x, first.y + y, width, height };
 }
 
+void scaleMenus(int menuCount, double scale)
+{
+#if defined(FREEGLUT)
+    // The toolkit numbers menus from 1 in the order they are made; its menu fonts are bitmaps,
+    // so a scaled desktop gets the largest one instead of a font a third of the text's size.
+    for (int menu = 1; scale >= 1.5 && menu <= menuCount; ++menu)
+        glutSetMenuFont(menu, GLUT_BITMAP_TIMES_ROMAN_24);
+#else
+    (void)menuCount, (void)scale;
+#endif
+}
+
 void initWindowPlace(const geometry_request& request, display_layout layout)
 {
     if (layout.monitors.empty())

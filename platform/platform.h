@@ -14,6 +14,8 @@ void settleStandardStreams();
 // Answers --help and --version on standard output; true when one was asked for, and the program
 // should then end with status 0 without opening a display.
 bool answerInfoOption(int argc, char** argv);
+// The GLUT options that act on this system, as --help lists them, ending in an empty line.
+extern const char systemOptions[];
 // Whether the display GLUT will use (its -display argument, else DISPLAY) can be opened; if not,
 // says so in one line on standard error. If so, what it tells of its monitors and scale.
 bool displayUsable(int argc, char** argv, display_layout& layout);
@@ -40,6 +42,8 @@ bool windowGone();
 // Has each of the menuCount pop-up menus, made right after the main window, drawn in full the
 // first time it opens; call it with the main window current.
 void paintMenusAsTheyOpen(int menuCount);
+// Menus on a desktop scaled by 150 % or more are written in the toolkit's largest font.
+void scaleMenus(int menuCount, double scale);
 // While a pop-up menu is open, a press anywhere outside it, in another program's window too,
 // closes it and goes no further, and so does Escape; call as a menu opens and as it closes.
 void holdInputForMenu(bool open);

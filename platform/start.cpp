@@ -46,22 +46,10 @@ const char usage[] = "Usage: chess-checkers [GLUT OPTION]...\n"
                      "  Escape          quit\n"
                      "  z and d are the characters: the keyboard layout must give them, and\n"
                      "  Caps Lock gives Z and D, which are other keys.\n"
-                     "\n"
-                     "GLUT options:\n"
-                     "  -display NAME   the X display to open (default: $DISPLAY)\n"
-                     "  -geometry WxH+X+Y\n"
-                     "                  the window's size and position, or either alone; by\n"
-                     "                  default 550x550+680+100 (scaled by Xft.dpi/96 on HiDPI\n"
-                     "                  desktops), on the primary monitor if it does not fit\n"
-                     "                  wholly on one, moved and shrunk only if need be\n"
-                     "  -iconic         start with the window iconified\n"
-                     "  -direct         insist on direct rendering\n"
-                     "  -indirect       use indirect rendering\n"
-                     "  -sync           synchronous X protocol, for debugging\n"
-                     "  -gldebug        report OpenGL errors after each redraw\n"
-                     "\n"
-                     "  --help          show this text and exit\n"
-                     "  --version       show the version and exit\n";
+                     "\n";
+// After the options of the system the program was built for.
+const char infoOptions[] = "  --help          show this text and exit\n"
+                           "  --version       show the version and exit\n";
 
 // Reads a number, with the sign an offset may carry, and moves past it; false if there is none.
 // Bounded far beyond any screen, so that sums with it cannot overflow.
@@ -96,6 +84,8 @@ bool answerInfoOption(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(usage, stdout);
+            std::fputs(systemOptions, stdout);
+            std::fputs(infoOptions, stdout);
             return true;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

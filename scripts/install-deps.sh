@@ -13,7 +13,7 @@ run_pkgs=(cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-m
 package_pkgs=(dpkg-dev file)
 check_pkgs=(lintian desktop-file-utils appstream)
 test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox clang-format)
-windows_pkgs=(g++-mingw-w64-x86-64-posix wine wine64 zip)
+windows_pkgs=(g++-mingw-w64-x86-64-posix wine wine64 zip icoutils nsis)
 case "${1:-test}" in
 run) wanted=("${run_pkgs[@]}") ;;
 package) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}") ;;

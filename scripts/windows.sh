@@ -1,6 +1,7 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Cross-builds the 64-bit Windows release, build/chess-checkers-<version>-win64.zip, with Debian's
+# Cross-builds the 64-bit Windows release, build/chess-checkers-<version>-win64.zip and its
+# installer build/chess-checkers-<version>-win64-setup.exe (NSIS), with Debian's
 # mingw-w64 and freeglut built as a static library from Debian's own freeglut source package. The
 # freeglut build stays in build/windows, so that a second run does not redo it. The packages and
 # the deb-src entry that `apt-get source` needs come from `install-deps.sh windows`.
@@ -47,3 +48,9 @@ zip=$top/build/$name.zip
 rm -f "$zip"
 (cd "$out/stage" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -X -D -q -@ "$zip")
 echo "$zip"
+
+# The installer holds the same files, with the same times.
+setup=$top/build/$name-setup.exe
+makensis -V2 -DVERSION="$version" -DSTAGE="$out/stage/$name" -DOUTFILE="$setup" \
+    -DICON="$out/program/windows/chess-checkers.ico" data/windows/chess-checkers.nsi
+echo "$setup"

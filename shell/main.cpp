@@ -22,7 +22,9 @@ int main(int argc, char** argv)
     glutCloseFunc(windowClosed);
 #endif
     printWelcome();
-    paintMenusAsTheyOpen(buildMenus());
+    const int menus = buildMenus();
+    paintMenusAsTheyOpen(menus);
+    scaleMenus(menus, layout.scale);
     glutMainLoop();
     return 0;
 }
