@@ -25,7 +25,7 @@ SOURCE_DATE_EPOCH := $(shell test -e .git && git log -1 --format=%ct 2>/dev/null
 endif
 export SOURCE_DATE_EPOCH
 
-.PHONY: all build run test test-build bench package package-check dist soak fuzz format \
+.PHONY: all build run test test-build bench package package-check dist soak fuzz format screenshots \
 	windows test-windows deps-run deps-package deps-check deps-test deps-windows
 
 all: build
@@ -81,6 +81,10 @@ test-windows: windows test-build
 	CHESS_CHECKERS_WINDOWS_EXE=$(CURDIR)/build/windows/stage/chess-checkers-$(VERSION)-win64/chess-checkers.exe \
 	CHESS_CHECKERS_WINDOWS_SETUP=$(CURDIR)/build/chess-checkers-$(VERSION)-win64-setup.exe \
 		scripts/with-xvfb.sh $(BUILD_TEST)/tests/windows_tests
+
+# The README's pictures, from the real program under Xvfb, into data/screenshots.
+screenshots: test-build
+	scripts/with-xvfb.sh $(BUILD_TEST)/tests/screenshots $(CURDIR)/data/screenshots
 
 # The X-level soak alone, for longer: SOAK_SECONDS=600 make soak
 SOAK_SECONDS ?= 60

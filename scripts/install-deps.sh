@@ -12,7 +12,7 @@ run_pkgs=(cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-m
     libxrandr-dev libxinerama-dev libxi-dev librsvg2-bin netpbm)
 package_pkgs=(dpkg-dev file)
 check_pkgs=(lintian desktop-file-utils appstream)
-test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox clang-format)
+test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox clang-format x11-apps)
 windows_pkgs=(g++-mingw-w64-x86-64-posix wine wine64 zip icoutils nsis)
 case "${1:-test}" in
 run) wanted=("${run_pkgs[@]}") ;;
