@@ -5,14 +5,11 @@
 #include "platform/platform.h"
 
 const char systemOptions[]
-    = "GLUT options:\n"
-      "  -geometry WxH+X+Y\n"
+    = "  -geometry WxH+X+Y\n"
       "                  the window's size and position, or either alone; by\n"
       "                  default 550x550+680+100, moved and shrunk only if\n"
       "                  need be to fit on the screen\n"
-      "  -iconic         start with the window iconified\n"
-      "  -gldebug        report OpenGL errors after each redraw\n"
-      "\n";
+      "  -iconic         start with the window iconified\n";
 
 bool displayUsable(int, char**, display_layout&) { return true; }
 

@@ -64,13 +64,8 @@ window_place placeWindow(const display_layout& layout, const geometry_request& r
         return wanted;
     const screen_area& first = layout.monitors[0];
     const int roomX = first.width - frameX, roomY = first.height - frameY;
-    if (request.hasPosition) {
-        wanted.width = std::max(smallestSide, std::min(wanted.width, roomX));
-        wanted.height = std::max(smallestSide, std::min(wanted.height, roomY));
-        return atRequestedPosition(layout.monitors, request, wanted);
-    }
     for (const screen_area& monitor : layout.monitors) {
-        if (fitsOn(monitor, wanted, frameX, frameY))
+        if (!request.hasPosition && fitsOn(monitor, wanted, frameX, frameY))
             return wanted;
     }
     int width = std::min(wanted.width, roomX), height = std::min(wanted.height, roomY);
@@ -78,6 +73,8 @@ window_place placeWindow(const display_layout& layout, const geometry_request& r
         width = height = std::min(width, height);
     width = std::max(width, smallestSide);
     height = std::max(height, smallestSide);
+    if (request.hasPosition)
+        return atRequestedPosition(layout.monitors, request, { 0, 0, width, height });
     int x = std::max(0, std::min(wanted.x, roomX - width));
     int y = std::max(0, std::min(wanted.y, roomY - height));
     return { first.x + x, first.y + y, width, height };

@@ -47,8 +47,11 @@ const char usage[] = "Usage: chess-checkers [GLUT OPTION]...\n"
                      "  z and d are the characters: the keyboard layout must give them, and\n"
                      "  Caps Lock gives Z and D, which are other keys.\n"
                      "\n";
-// After the options of the system the program was built for.
-const char infoOptions[] = "  --help          show this text and exit\n"
+// Around the options of the system the program was built for.
+const char optionsTitle[] = "GLUT options:\n";
+const char infoOptions[] = "  -gldebug        report OpenGL errors after each redraw\n"
+                           "\n"
+                           "  --help          show this text and exit\n"
                            "  --version       show the version and exit\n";
 
 // Reads a number, with the sign an offset may carry, and moves past it; false if there is none.
@@ -84,6 +87,7 @@ bool answerInfoOption(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(usage, stdout);
+            std::fputs(optionsTitle, stdout);
             std::fputs(systemOptions, stdout);
             std::fputs(infoOptions, stdout);
             return true;

@@ -13,15 +13,12 @@
 #include <windows.h>
 
 const char systemOptions[]
-    = "GLUT options:\n"
-      "  -geometry WxH+X+Y\n"
+    = "  -geometry WxH+X+Y\n"
       "                  the window's size and position, or either alone; by\n"
       "                  default 550x550+680+100 (scaled for the display's\n"
       "                  DPI), on the main monitor if it does not fit wholly\n"
       "                  on one, moved and shrunk only if need be\n"
-      "  -iconic         start with the window minimised\n"
-      "  -gldebug        report OpenGL errors after each redraw\n"
-      "\n";
+      "  -iconic         start with the window minimised\n";
 
 namespace {
 

@@ -29,8 +29,7 @@
 #include <X11/keysym.h>
 
 const char systemOptions[]
-    = "GLUT options:\n"
-      "  -display NAME   the X display to open (default: $DISPLAY)\n"
+    = "  -display NAME   the X display to open (default: $DISPLAY)\n"
       "  -geometry WxH+X+Y\n"
       "                  the window's size and position, or either alone; by\n"
       "                  default 550x550+680+100 (scaled by Xft.dpi/96 on HiDPI\n"
@@ -39,9 +38,7 @@ const char systemOptions[]
       "  -iconic         start with the window iconified\n"
       "  -direct         insist on direct rendering\n"
       "  -indirect       use indirect rendering\n"
-      "  -sync           synchronous X protocol, for debugging\n"
-      "  -gldebug        report OpenGL errors after each redraw\n"
-      "\n";
+      "  -sync           synchronous X protocol, for debugging\n";
 
 namespace {
 
