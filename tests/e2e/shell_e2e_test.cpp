@@ -117,17 +117,14 @@ TEST(ShellEndToEnd, ColourEntriesRecolourTheBoard)
 TEST(ShellEndToEnd, UnderAWindowManagerOnASmallScreen)
 {
     e2e::managed_display screen(1024, 768);
-    auto expectOnScreen = [](e2e::rect frame) {
-        EXPECT_GE(frame.x, 0);
-        EXPECT_GE(frame.y, 0);
-        EXPECT_LE(frame.x + frame.width, 1024);
-        EXPECT_LE(frame.y + frame.height, 768);
+    auto onScreen = [](e2e::rect f) {
+        return f.x >= 0 && f.y >= 0 && f.x + f.width <= 1024 && f.y + f.height <= 768;
     };
     for (const char* geometry : { "-10-10", "99999x99999" }) {
         SCOPED_TRACE(geometry);
         e2e::program p({ CHESS_CHECKERS_EXE, "-geometry", geometry });
         const e2e::rect frame = p.frame();
-        expectOnScreen(frame);
+        EXPECT_TRUE(onScreen(frame));
         if (geometry[0] == '-') { // the frame's corner 10 pixels from the screen's
             EXPECT_EQ(frame.x + frame.width, 1014);
             EXPECT_EQ(frame.y + frame.height, 758);
@@ -139,7 +136,7 @@ TEST(ShellEndToEnd, UnderAWindowManagerOnASmallScreen)
     ASSERT_TRUE(p.waitForOutput("Otherwise"));
     p.takeLines(11);
     EXPECT_EQ(p.window().width, 550);
-    expectOnScreen(p.frame());
+    EXPECT_TRUE(onScreen(p.frame()));
 
     // A drag cut short by minimising the window: the pawn is back on e2 at once, and the next
     // press plays.
