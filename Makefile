@@ -84,7 +84,7 @@ test-windows: windows test-build
 
 # The README's pictures, from the real program under Xvfb, into data/screenshots.
 screenshots: test-build
-	scripts/with-xvfb.sh $(BUILD_TEST)/tests/screenshots $(CURDIR)/data/screenshots
+	$(SANITIZER_ENV) scripts/with-xvfb.sh $(BUILD_TEST)/tests/screenshots $(CURDIR)/data/screenshots
 
 # The X-level soak alone, for longer: SOAK_SECONDS=600 make soak
 SOAK_SECONDS ?= 60
