@@ -6,6 +6,8 @@
 #if defined(__APPLE__)
 #include <GLUT/glut.h>
 #include <OpenGL/glu.h>
+#elif defined(__EMSCRIPTEN__)
+#include "platform/web/gl.h"
 #elif __has_include(<GL/freeglut.h>)
 #include <GL/freeglut.h>
 #include <GL/glu.h>

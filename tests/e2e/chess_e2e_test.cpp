@@ -43,12 +43,7 @@ TEST(ChessEndToEnd, PromotionChosenByClickingTheStrip)
     program p;
     ASSERT_TRUE(p.waitForOutput("Otherwise"));
     p.takeLines(11);
-    const int line[][4] = {
-        { 0, 1, 0, 3 }, // a pawn runs up the a and b columns...
-        { 1, 6, 1, 4 }, { 0, 3, 1, 4 }, { 7, 6, 7, 5 }, { 1, 4, 1, 5 }, { 7, 5, 7, 4 },
-        { 1, 5, 0, 6 }, { 7, 4, 7, 3 }, { 0, 6, 1, 7 }, // ...and takes the knight on the far row
-    };
-    for (const auto& m : line)
+    for (const auto& m : promotionLine)
         dragPiece(p, m[0], m[1], m[2], m[3], 0.1f);
     // The queen is first in the strip over row 4, columns 2 to 5.
     p.click(boardX(2.5f), boardY(4.1f));

@@ -18,8 +18,9 @@ namespace e2e {
 // the last answer.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs, int stepMs = 20);
 // Starts a program that dies with the test process, whatever ends that; its standard output and
-// error go where asked (-1: where the test's go).
-pid_t spawn(const std::vector<std::string>& argv, int out = -1, int err = -1);
+// error go where asked (-1: where the test's go), and `more` become its descriptors 3, 4...
+pid_t spawn(const std::vector<std::string>& argv, int out = -1, int err = -1,
+    const std::vector<int>& more = {});
 // Runs a shell command (xdotool and the like); throws if it fails.
 void run(const std::string& command);
 

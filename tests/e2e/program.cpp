@@ -44,7 +44,7 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs, int stepMs)
     return true;
 }
 
-pid_t spawn(const std::vector<std::string>& argv, int out, int err)
+pid_t spawn(const std::vector<std::string>& argv, int out, int err, const std::vector<int>& more)
 {
     pid_t pid = fork();
     if (pid == 0) {
@@ -53,6 +53,11 @@ pid_t spawn(const std::vector<std::string>& argv, int out, int err)
             dup2(out, STDOUT_FILENO);
         if (err >= 0)
             dup2(err, STDERR_FILENO);
+        std::vector<int> moved; // out of the way of 3, 4... first, which they may hold
+        for (int fd : more)
+            moved.push_back(fcntl(fd, F_DUPFD, 100));
+        for (std::size_t i = 0; i < moved.size(); ++i)
+            dup2(moved[i], static_cast<int>(3 + i));
         std::vector<char*> args;
         for (const std::string& word : argv)
             args.push_back(const_cast<char*>(word.c_str()));
