@@ -26,7 +26,8 @@ endif
 export SOURCE_DATE_EPOCH
 
 .PHONY: all build run test test-build bench package package-check dist soak fuzz format screenshots \
-	windows test-windows deps-run deps-package deps-check deps-test deps-windows
+	windows test-windows web run-web test-web deps-run deps-package deps-check deps-test deps-windows \
+	deps-web
 
 all: build
 
@@ -82,6 +83,17 @@ test-windows: windows test-build
 	CHESS_CHECKERS_WINDOWS_SETUP=$(CURDIR)/build/chess-checkers-$(VERSION)-win64-setup.exe \
 		scripts/with-xvfb.sh $(BUILD_TEST)/tests/windows_tests
 
+# The web page in build/web and build/chess-checkers-$(VERSION)-web.zip, built with Emscripten;
+# run-web serves it on this machine alone, test-web plays it in headless Chromium. Neither test is
+# part of make test.
+WEB_PORT ?= 8000
+web: deps-web
+	JOBS=$(JOBS) scripts/web.sh
+run-web: web
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build/web
+test-web: web test-build
+	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web $(BUILD_TEST)/tests/web_tests
+
 # The README's pictures, from the real program under Xvfb, into data/screenshots.
 screenshots: test-build
 	$(SANITIZER_ENV) scripts/with-xvfb.sh $(BUILD_TEST)/tests/screenshots $(CURDIR)/data/screenshots
@@ -100,7 +112,7 @@ fuzz: test-build
 format:
 	clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
 
-deps-run deps-package deps-check deps-test deps-windows:
+deps-run deps-package deps-check deps-test deps-windows deps-web:
 ifneq ($(INSTALL_DEPS),no)
 	scripts/install-deps.sh $(@:deps-%=%)
 endif

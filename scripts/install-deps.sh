@@ -1,11 +1,12 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that a target needs, only those missing.
-# Usage: install-deps.sh run|package|check|test|windows
+# Usage: install-deps.sh run|package|check|test|windows|web
 #   run: build and play; package: also build the .deb; check: also judge it (lintian,
 #   desktop-file-validate, appstreamcli); test: everything, with the test and benchmark tools;
 #   windows: all that and the Windows cross-build with its test under Wine, and a deb-src entry of
-#   the project's own for freeglut's source where the system has none.
+#   the project's own for freeglut's source where the system has none; web: the tests' packages,
+#   Emscripten, and the headless browser and local web server that test and serve the page.
 # With CXX naming clang, clang is installed too, with the sanitizer runtime of its version.
 set -euo pipefail
 run_pkgs=(cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev
@@ -14,12 +15,15 @@ package_pkgs=(dpkg-dev file)
 check_pkgs=(lintian desktop-file-utils appstream)
 test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox clang-format x11-apps)
 windows_pkgs=(g++-mingw-w64-x86-64-posix wine wine64 zip icoutils nsis)
+web_pkgs=(emscripten chromium python3 zip)
 case "${1:-test}" in
 run) wanted=("${run_pkgs[@]}") ;;
 package) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}") ;;
 check) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}" "${check_pkgs[@]}") ;;
 windows) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}" "${check_pkgs[@]}" "${test_pkgs[@]}"
     "${windows_pkgs[@]}") ;;
+web) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}" "${check_pkgs[@]}" "${test_pkgs[@]}"
+    "${web_pkgs[@]}") ;;
 *) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}" "${check_pkgs[@]}" "${test_pkgs[@]}") ;;
 esac
 

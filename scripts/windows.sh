@@ -36,18 +36,10 @@ cmake -S . -B "$out/program" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_T
     -DCMAKE_PREFIX_PATH="$freeglut" -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$top=."
 cmake --build "$out/program" -j "$jobs"
 
-# The same bytes from any folder, umask, time zone or hour: fixed modes, the commit's time on
-# every member, a fixed order, no extra attributes, no folder entries.
 name=chess-checkers-$version-win64
 rm -rf "$out/stage"
 cmake --install "$out/program" --prefix "$out/stage/$name"
-chmod 0644 "$out/stage/$name"/*
-touch -d "@${SOURCE_DATE_EPOCH:?SOURCE_DATE_EPOCH must be set: make windows sets it}" \
-    "$out/stage/$name"/*
-zip=$top/build/$name.zip
-rm -f "$zip"
-(cd "$out/stage" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -X -D -q -@ "$zip")
-echo "$zip"
+scripts/zip-release.sh "$out/stage/$name" "build/$name.zip"
 
 # The installer holds the same files, with the same times.
 setup=$top/build/$name-setup.exe

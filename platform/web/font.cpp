@@ -109,7 +109,10 @@ const glyph* find(int character)
     return nullptr; // a space, or a character the font lacks: an empty cell
 }
 
-int dotSize() { return 2 * std::max(1, static_cast<int>(std::lround(emscripten_get_device_pixel_ratio()))); }
+int dotSize()
+{
+    return 2 * std::max(1, static_cast<int>(std::lround(emscripten_get_device_pixel_ratio())));
+}
 
 void drawDots(const glyph& g, int dot)
 {
@@ -143,8 +146,8 @@ void glRasterPos2f(GLfloat x, GLfloat y)
     for (int i = 0; i < 4; ++i)
         eye[i] = model[i] * x + model[4 + i] * y + model[12 + i];
     for (int i = 0; i < 4; ++i)
-        clip[i] = projection[i] * eye[0] + projection[4 + i] * eye[1]
-            + projection[8 + i] * eye[2] + projection[12 + i] * eye[3];
+        clip[i] = projection[i] * eye[0] + projection[4 + i] * eye[1] + projection[8 + i] * eye[2]
+            + projection[12 + i] * eye[3];
     rasterX = viewport[0] + (clip[0] / clip[3] + 1) * viewport[2] / 2;
     rasterY = viewport[1] + (clip[1] / clip[3] + 1) * viewport[3] / 2;
 }

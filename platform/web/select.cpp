@@ -73,8 +73,7 @@ void useTarget(int width, int height)
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     glBindTexture(GL_TEXTURE_2D, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, select_.target);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, select_.texture,
-        0);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, select_.texture, 0);
     select_.width = width;
     select_.height = height;
     glViewport(0, 0, width, height);
@@ -142,8 +141,8 @@ void gluPickMatrix(GLdouble x, GLdouble y, GLdouble width, GLdouble height, GLin
         return;
     glTranslatef(static_cast<GLfloat>((viewport[2] - 2 * (x - viewport[0])) / width),
         static_cast<GLfloat>((viewport[3] - 2 * (y - viewport[1])) / height), 0);
-    glScalef(static_cast<GLfloat>(viewport[2] / width), static_cast<GLfloat>(viewport[3] / height),
-        1);
+    glScalef(
+        static_cast<GLfloat>(viewport[2] / width), static_cast<GLfloat>(viewport[3] / height), 1);
     if (select_.active) {
         std::copy(viewport, viewport + 4, select_.viewport);
         useTarget(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)));

@@ -27,8 +27,8 @@ inline void dragPiece(
 // taken the knight on b8 and waits in the promotion strip for the piece it becomes.
 inline constexpr int promotionLine[][4] = {
     { 0, 1, 0, 3 }, // a pawn runs up the a and b columns...
-    { 1, 6, 1, 4 }, { 0, 3, 1, 4 }, { 7, 6, 7, 5 }, { 1, 4, 1, 5 }, { 7, 5, 7, 4 },
-    { 1, 5, 0, 6 }, { 7, 4, 7, 3 }, { 0, 6, 1, 7 }, // ...and takes the knight on the far row
+    { 1, 6, 1, 4 }, { 0, 3, 1, 4 }, { 7, 6, 7, 5 }, { 1, 4, 1, 5 }, { 7, 5, 7, 4 }, { 1, 5, 0, 6 },
+    { 7, 4, 7, 3 }, { 0, 6, 1, 7 }, // ...and takes the knight on the far row
 };
 
 // board[column][row] from a dump of eight lines, top row first.

@@ -58,7 +58,10 @@ std::string readLine(int fd)
 
 class page {
 public:
-    page(int width, int height, double ratio) : width_(width), height_(height), ratio_(ratio)
+    page(int width, int height, double ratio)
+        : width_(width)
+        , height_(height)
+        , ratio_(ratio)
     {
         int out[2], toChrome[2], fromChrome[2];
         if (pipe(out) != 0 || pipe(toChrome) != 0 || pipe(fromChrome) != 0)
@@ -80,8 +83,8 @@ public:
         close(fromChrome[1]);
         to_ = toChrome[1];
         from_ = fromChrome[0];
-        const std::string target = value(call("Target.createTarget", "{\"url\":\"about:blank\"}"),
-            "targetId");
+        const std::string target
+            = value(call("Target.createTarget", "{\"url\":\"about:blank\"}"), "targetId");
         session_ = value(call("Target.attachToTarget",
                              "{\"targetId\":" + jsonString(target) + ",\"flatten\":true}"),
             "sessionId");
@@ -89,14 +92,18 @@ public:
         call("Log.enable");
         resize(width, height);
         const auto start = std::chrono::steady_clock::now();
-        call("Page.navigate", "{\"url\":\"http://127.0.0.1:" + port.substr(0, port.find(' '))
-                + "/\"}");
-        if (!waitUntil([&] { return eval("typeof Module == 'object' && !!Module.ctx") == "true"
-                                 && pixel(boardX(0.05f), boardY(0.05f))[2] == 0; },
+        call("Page.navigate",
+            "{\"url\":\"http://127.0.0.1:" + port.substr(0, port.find(' ')) + "/\"}");
+        if (!waitUntil(
+                [&] {
+                    return eval("typeof Module == 'object' && !!Module.ctx") == "true"
+                        && pixel(boardX(0.05f), boardY(0.05f))[2] == 0;
+                },
                 10000, 5))
             throw std::runtime_error("the board never showed");
-        firstFrameMs = std::chrono::duration<double, std::milli>(
-            std::chrono::steady_clock::now() - start).count();
+        firstFrameMs
+            = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                  .count();
     }
 
     ~page()
@@ -126,7 +133,8 @@ public:
         if (!session_.empty())
             message += ",\"sessionId\":" + jsonString(session_);
         message += "}";
-        if (write(to_, message.c_str(), message.size() + 1) != static_cast<ssize_t>(message.size() + 1))
+        if (write(to_, message.c_str(), message.size() + 1)
+            != static_cast<ssize_t>(message.size() + 1))
             throw std::runtime_error("the browser went away");
         const std::string reply = "{\"id\":" + std::to_string(id) + ",";
         for (;;) {
@@ -147,7 +155,8 @@ public:
     std::string eval(const std::string& expression)
     {
         const std::string reply = call("Runtime.evaluate",
-            "{\"expression\":" + jsonString("String(" + expression + ")") + ",\"returnByValue\":true}");
+            "{\"expression\":" + jsonString("String(" + expression + ")")
+                + ",\"returnByValue\":true}");
         EXPECT_EQ(reply.find("exceptionDetails"), std::string::npos) << reply;
         return value(reply, "value");
     }
@@ -161,14 +170,23 @@ public:
                 + ",\"deviceScaleFactor\":" + std::to_string(ratio_) + ",\"mobile\":false}");
     }
 
+    // Waits until the program has taken the page's size as its window's.
+    bool windowFitsPage()
+    {
+        const std::string size = std::to_string(static_cast<int>(width_ * ratio_)) + "x"
+            + std::to_string(static_cast<int>(height_ * ratio_));
+        return waitUntil(
+            [&] { return eval("Module.canvas.width + 'x' + Module.canvas.height") == size; }, 3000);
+    }
+
     void mouse(const std::string& type, int x, int y, const std::string& button = "left",
         int modifiers = 0)
     {
         const bool held = type == "mousePressed" || (type == "mouseMoved" && button != "none");
         call("Input.dispatchMouseEvent",
-            "{\"type\":\"" + type + "\",\"x\":" + std::to_string(x) + ",\"y\":"
-                + std::to_string(y) + ",\"button\":\"" + button + "\",\"buttons\":"
-                + (held ? (button == "right" ? "2" : "1") : "0")
+            "{\"type\":\"" + type + "\",\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y)
+                + ",\"button\":\"" + button
+                + "\",\"buttons\":" + (held ? (button == "right" ? "2" : "1") : "0")
                 + ",\"clickCount\":1,\"modifiers\":" + std::to_string(modifiers) + "}");
     }
 
@@ -190,7 +208,8 @@ public:
         auto touch = [&](const char* type, int x, int y) {
             call("Input.dispatchTouchEvent",
                 std::string("{\"type\":\"") + type + "\",\"touchPoints\":["
-                    + (x < 0 ? "" : "{\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) + "}")
+                    + (x < 0 ? ""
+                             : "{\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) + "}")
                     + "]}");
         };
         touch("touchStart", x0, y0);
@@ -202,7 +221,8 @@ public:
     // A key as the keyboard gives it: `code` is its Windows key code, which GLUT reads.
     void key(const std::string& name, int code, int modifiers = 0)
     {
-        const std::string text = name.size() == 1 && !modifiers ? ",\"text\":" + jsonString(name) : "";
+        const std::string text
+            = name.size() == 1 && !modifiers ? ",\"text\":" + jsonString(name) : "";
         const std::string params = ",\"key\":" + jsonString(name) + ",\"windowsVirtualKeyCode\":"
             + std::to_string(code) + ",\"modifiers\":" + std::to_string(modifiers) + "}";
         call("Input.dispatchKeyEvent", "{\"type\":\"keyDown\"" + text + params);
@@ -369,6 +389,7 @@ const step steps[] = {
     { "after a resize, drops land on the squares under the pointer",
         [](page& p) {
             p.resize(420, 600);
+            ASSERT_TRUE(p.windowFitsPage());
             p.key("z", 90);
             p.dragPiece(4, 3, 6, 5, 0.5f); // the jump again
             EXPECT_EQ(parseDump(p.dump())[6][5], 1);
