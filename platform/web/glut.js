@@ -33,6 +33,15 @@ mergeInto(LibraryManager.library, {
   glutPassiveMotionFunc__deps: ['$WebGlut'],
   glutPassiveMotionFunc: function(func) { WebGlut.setMotionFunc('free', func); },
 
+  // The program ends with exit(), where the page stays: it is told, and the program's stack
+  // unwound as Emscripten unwinds it after main. (Emscripten 3.1.6 imports exit, later versions
+  // proc_exit; the Module.quit the first calls on the way is gone from the others.)
+  exit: function(code) {
+    Module['ended'](code);
+    throw 'unwind';
+  },
+  proc_exit: 'exit',
+
   // A tab put in the background is a window hidden: a drag under way there is cut short.
   glutWindowStatusFunc__deps: ['$callUserCallback'],
   glutWindowStatusFunc: function(func) {

@@ -167,13 +167,13 @@ var Module = (function() {
     canvas: canvas,
     print: print,
     printErr: function(line) { console.error(line); },
-    // Escape and Quit end the program with exit(): the page says so and offers a new start.
-    quit: function(status, toThrow) {
+    // Escape and Quit end the program with exit() (glut.js): the page says so and offers a new
+    // start.
+    ended: function() {
       ended = true;
       if (menuOpen()) menu.hidden = true;
       endPanel.hidden = false;
       document.getElementById('again').focus();
-      throw toThrow;
     },
   };
 })();

@@ -326,6 +326,12 @@ private:
 const std::array<int, 3> white = { 255, 255, 255 }, bottomPiece = { 204, 204, 204 },
                          brown = { 153, 102, 51 };
 
+// From the start with the bottom player first: the bottom's b3 man jumps its way to the far row.
+const int crowningLine[][4] = {
+    { 1, 2, 0, 3 }, { 2, 5, 3, 4 }, { 5, 2, 4, 3 }, { 4, 5, 5, 4 }, { 4, 3, 2, 5 }, // a jump
+    { 3, 6, 4, 5 }, { 3, 2, 4, 3 }, { 4, 7, 3, 6 }, { 2, 5, 4, 7 }, // a jump to the crown
+};
+
 struct step {
     const char* what;
     std::function<void(page&)> run;
@@ -377,22 +383,28 @@ const step steps[] = {
             p.chooseMenu({ "Change colors", "Change Board Colors", "Red and White" });
             EXPECT_TRUE(p.waitForPixel(p.x(0.5f), p.y(0.5f), { 255, 0, 0 }));
         } },
-    { "a checkers step by touch, and a jump",
+    { "checkers: a step by touch, a jump, and a crowning jump",
         [](page& p) {
-            p.touchDrag(p.x(3.5f), p.y(2.5f), p.x(4.5f), p.y(3.5f));
-            p.dragPiece(6, 5, 5, 4, 0.5f);
-            p.dragPiece(4, 3, 6, 5, 0.5f);
+            const int(&first)[4] = crowningLine[0];
+            p.touchDrag(p.x(first[0] + 0.5f), p.y(first[1] + 0.5f), p.x(first[2] + 0.5f),
+                p.y(first[3] + 0.5f));
+            for (const auto& m : crowningLine)
+                if (&m != &first)
+                    p.dragPiece(m[0], m[1], m[2], m[3], 0.5f);
             const board_codes board = parseDump(p.dump());
-            EXPECT_EQ(board[6][5], 1);
-            EXPECT_EQ(board[5][4], 0);
+            EXPECT_EQ(board[1][2], 0); // the touch took it from b3...
+            EXPECT_EQ(board[0][3], 1); // ...to a4
+            EXPECT_EQ(board[3][4], 0); // jumped
+            EXPECT_EQ(board[4][7], 3); // a bottom king
         } },
     { "after a resize, drops land on the squares under the pointer",
         [](page& p) {
             p.resize(420, 600);
             ASSERT_TRUE(p.windowFitsPage());
             p.key("z", 90);
-            p.dragPiece(4, 3, 6, 5, 0.5f); // the jump again
-            EXPECT_EQ(parseDump(p.dump())[6][5], 1);
+            EXPECT_EQ(parseDump(p.dump())[4][7], 0);
+            p.dragPiece(2, 5, 4, 7, 0.5f); // the crowning jump again
+            EXPECT_EQ(parseDump(p.dump())[4][7], 3);
         } },
     { "Escape ends the game and the page offers a new one",
         [](page& p) {
@@ -401,6 +413,15 @@ const step steps[] = {
             EXPECT_EQ(p.eval("document.activeElement.textContent"), "Play again");
         } },
 };
+
+TEST(Web, AtTwoPixelsAPointTheCanvasHasThemAllAndPicksInThem)
+{
+    page p(550, 550, 2);
+    ASSERT_TRUE(p.windowFitsPage());
+    p.dragPiece(4, 1, 4, 3, 0.1f);
+    EXPECT_TRUE(p.waitForPixel(p.x(4.5f), p.y(3.5f), bottomPiece));
+    EXPECT_EQ(parseDump(p.dump())[4][3], 6);
+}
 
 TEST(Web, PlaysInTheBrowser)
 {
