@@ -26,7 +26,7 @@ endif
 export SOURCE_DATE_EPOCH
 
 .PHONY: all build run test test-build bench package package-check dist soak fuzz format screenshots \
-	windows test-windows web run-web test-web deps-run deps-package deps-check deps-test deps-windows \
+	windows test-windows web run-web test-web bench-web deps-run deps-package deps-check deps-test deps-windows \
 	deps-web
 
 all: build
@@ -93,6 +93,11 @@ run-web: web
 	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build/web
 test-web: web test-build
 	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web $(BUILD_TEST)/tests/web_tests
+# Its first frame and a press's, measured in the browser.
+bench-web: web deps-test
+	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCH=ON
+	cmake --build $(BUILD_BENCH) -j $(JOBS) --target web_benchmarks
+	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web $(BUILD_BENCH)/bench/web_benchmarks
 
 # The README's pictures, from the real program under Xvfb, into data/screenshots.
 screenshots: test-build
