@@ -2,8 +2,8 @@
 #pragma once
 
 // What the program adds to meet the system it runs on, beyond GLUT; the shell's only way there.
-// One source per system, chosen by the build (x11.cpp, glut.cpp: each says what it gives), and
-// two that serve them all: start.cpp and placement.cpp.
+// One source per system, chosen by the build (x11.cpp, windows.cpp, web/web.cpp, glut.cpp: each
+// says what it gives), and two that serve them all: start.cpp and placement.cpp.
 
 #include "platform/placement.h"
 

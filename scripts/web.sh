@@ -10,7 +10,7 @@ version=$(sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 # Debian's Emscripten finds the Node.js modules it needs there, whichever node runs it.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 # Its library cache is the system's; a user who cannot write there gets one in build/.
-if [ ! -w "$(dirname "$(command -v emcc)")" ] && [ -z "${EM_CACHE:-}" ]; then
+if [ -z "${EM_CACHE:-}" ] && [ ! -w "$(em-config CACHE)" ]; then
     export EM_CACHE=$PWD/build/emscripten-cache
 fi
 emcmake cmake -S . -B build/web-build -DCMAKE_BUILD_TYPE=MinSizeRel

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // What the program needs of GLUT beyond Emscripten's: pop-up menus, their tree kept here and
-// shown by the page (page.js) as an HTML menu, and motion callbacks given the pointer's position.
+// shown by the page (page.js) as an HTML menu; motion callbacks given the pointer's position; the
+// window's status; and an exit the page hears of.
 mergeInto(LibraryManager.library, {
   $WebGlut__deps: ['$GLUT', '$callUserCallback'],
   $WebGlut: {
     menus: [null], // by id, from 1 as the toolkit numbers them
     current: 0,
-    statusFunc: 0,
+    statusFuncs: {menu: 0}, // and the window's, once set
     motionFuncs: null, // for held and free motion; null until one is set
     // Emscripten's GLUT hands the motion callbacks the pointer's previous position. It stays
     // unaware of them; this handler, added after its own, sees the position it has just taken.
@@ -43,33 +44,24 @@ mergeInto(LibraryManager.library, {
   proc_exit: 'exit',
 
   // A tab put in the background is a window hidden: a drag under way there is cut short.
-  glutWindowStatusFunc__deps: ['$callUserCallback'],
+  glutWindowStatusFunc__deps: ['$WebGlut'],
   glutWindowStatusFunc: function(func) {
-    document.addEventListener('visibilitychange', function() {
-      if (func) callUserCallback(function() {
-        {{{ makeDynCall('vi', 'func') }}}(document.hidden ? 0 /* GLUT_HIDDEN */ :
-                                                1 /* GLUT_FULLY_RETAINED */);
+    if (WebGlut.statusFuncs.window === undefined) {
+      document.addEventListener('visibilitychange', function() {
+        var func = WebGlut.statusFuncs.window;
+        if (func) callUserCallback(function() {
+          {{{ makeDynCall('vi', 'func') }}}(document.hidden ? 0 /* GLUT_HIDDEN */ :
+                                                  1 /* GLUT_FULLY_RETAINED */);
+        });
       });
-    });
+    }
+    WebGlut.statusFuncs.window = func;
   },
 
-  // The page calls these as its menu opens, closes and has an entry chosen.
+  // The menu tree, built as the toolkit builds it.
   glutCreateMenu__deps: ['$WebGlut'],
   glutCreateMenu: function(callback) {
     WebGlut.menus.push({callback: callback, entries: []});
-    Module['menus'] = WebGlut.menus;
-    Module['menuStatus'] = function(inUse, x, y) {
-      if (WebGlut.statusFunc) callUserCallback(function() {
-        {{{ makeDynCall('viii', 'WebGlut.statusFunc') }}}(inUse ? 1 : 0, x, y);
-      });
-    };
-    Module['chooseMenuEntry'] = function(menu, value) {
-      var callback = WebGlut.menus[menu].callback;
-      WebGlut.current = menu;
-      if (callback) callUserCallback(function() {
-        {{{ makeDynCall('vi', 'callback') }}}(value);
-      });
-    };
     return WebGlut.current = WebGlut.menus.length - 1;
   },
   glutSetMenu__deps: ['$WebGlut'],
@@ -84,10 +76,25 @@ mergeInto(LibraryManager.library, {
   glutAddSubMenu: function(label, menu) {
     WebGlut.menus[WebGlut.current].entries.push({label: UTF8ToString(label), submenu: menu});
   },
+  // What the page needs to show the menu and to answer for it, once there is one to show.
   glutAttachMenu__deps: ['$WebGlut'],
   glutAttachMenu: function(button) {
-    if (button == 2 /* GLUT_RIGHT_BUTTON */) Module['attachedMenu'] = WebGlut.current;
+    if (button != 2 /* GLUT_RIGHT_BUTTON */) return;
+    Module['attachedMenu'] = WebGlut.current;
+    Module['menus'] = WebGlut.menus;
+    Module['menuStatus'] = function(inUse, x, y) {
+      if (WebGlut.statusFuncs.menu) callUserCallback(function() {
+        {{{ makeDynCall('viii', 'WebGlut.statusFuncs.menu') }}}(inUse ? 1 : 0, x, y);
+      });
+    };
+    Module['chooseMenuEntry'] = function(menu, value) {
+      var callback = WebGlut.menus[menu].callback;
+      WebGlut.current = menu;
+      if (callback) callUserCallback(function() {
+        {{{ makeDynCall('vi', 'callback') }}}(value);
+      });
+    };
   },
   glutMenuStatusFunc__deps: ['$WebGlut'],
-  glutMenuStatusFunc: function(func) { WebGlut.statusFunc = func; },
+  glutMenuStatusFunc: function(func) { WebGlut.statusFuncs.menu = func; },
 });

@@ -102,8 +102,11 @@ GLint glRenderMode(GLenum mode)
             glViewport(v[0], v[1], v[2], v[3]);
         }
     }
-    select_ = { select_.buffer, select_.capacity, 0, 0, false, mode == GL_SELECT, {}, {},
-        select_.target, select_.texture, 0, 0 };
+    select_.used = select_.hits = 0;
+    select_.overflow = false;
+    select_.active = mode == GL_SELECT;
+    select_.names.clear();
+    select_.width = select_.height = 0;
     return result;
 }
 

@@ -105,11 +105,8 @@ public:
     ~page()
     {
         // Asked to, the browser takes its helper processes down with it before it ends.
-        session_.clear();
-        try {
-            call("Browser.close");
-        } catch (const std::exception&) {
-        }
+        const char quit[] = R"({"id":0,"method":"Browser.close"})";
+        (void)!write(to_, quit, sizeof quit);
         close(to_);
         close(from_);
         waitUntil([&] { return waitpid(chrome_, nullptr, WNOHANG) == chrome_; }, 5000);
@@ -177,26 +174,23 @@ public:
         mouse("mouseReleased", x, y, button, 0);
     }
 
-    void drag(int x0, int y0, int x1, int y1)
-    {
-        mouse("mousePressed", x0, y0);
-        for (int i = 1; i <= 4; ++i)
-            mouse("mouseMoved", x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
-        mouse("mouseReleased", x1, y1, "left", 0);
-    }
-
     // A move of a line, from and to each a column and row, grabbed `height` up its square; by a
     // finger instead of the mouse if asked.
     void play(const int (&move)[4], float height, bool byTouch = false)
     {
         const int x0 = x(move[0] + 0.5f), y0 = y(move[1] + height);
         const int x1 = x(move[2] + 0.5f), y1 = y(move[3] + height);
-        if (!byTouch)
-            return drag(x0, y0, x1, y1);
         const char* points = R"({"type":"%s","touchPoints":[{"x":%d,"y":%d}]})";
-        call("Input.dispatchTouchEvent", format(points, "touchStart", x0, y0));
-        call("Input.dispatchTouchEvent", format(points, "touchMove", x1, y1));
-        call("Input.dispatchTouchEvent", R"({"type":"touchEnd","touchPoints":[]})");
+        if (byTouch) {
+            call("Input.dispatchTouchEvent", format(points, "touchStart", x0, y0));
+            call("Input.dispatchTouchEvent", format(points, "touchMove", x1, y1));
+            call("Input.dispatchTouchEvent", R"({"type":"touchEnd","touchPoints":[]})");
+            return;
+        }
+        mouse("mousePressed", x0, y0);
+        for (int i = 1; i <= 4; ++i)
+            mouse("mouseMoved", x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
+        mouse("mouseReleased", x1, y1, "left", 0);
     }
 
     // A key as the keyboard gives it: `code` is its Windows key code, which GLUT reads.

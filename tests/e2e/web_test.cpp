@@ -43,7 +43,7 @@ const std::pair<const char*, std::function<void(page&)>> steps[] = {
             p.key("d", 68, 1);
             EXPECT_EQ(p.log(), before);
             p.key("z", 90);
-            p.drag(p.x(1.5f), p.y(0.5f), p.x(2.5f), p.y(2.5f)); // b1's knight to c3, if lifted
+            p.play({ 1, 0, 2, 2 }, 0.5f); // b1's knight to c3, were it lifted
             EXPECT_EQ(p.dump(), testing_support::chessStartDump);
         } },
     { "a promotion through the strip",
