@@ -84,15 +84,15 @@ test-windows: windows test-build
 		scripts/with-xvfb.sh $(BUILD_TEST)/tests/windows_tests
 
 # The web page in build/web and build/chess-checkers-$(VERSION)-web.zip, built with Emscripten;
-# run-web serves it on this machine alone, test-web plays it in headless Chromium. Neither test is
-# part of make test.
+# run-web serves it on this machine alone, test-web plays it in Chromium, Firefox and WebKit on the
+# test display. Neither test is part of make test.
 WEB_PORT ?= 8000
 web: deps-web
 	JOBS=$(JOBS) scripts/web.sh
 run-web: web
 	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build/web
 test-web: web test-build
-	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web $(BUILD_TEST)/tests/web_tests
+	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web scripts/with-xvfb.sh $(BUILD_TEST)/tests/web_tests
 # Its first frame and a press's, measured in the browser.
 bench-web: web deps-test
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCH=ON

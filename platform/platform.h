@@ -48,6 +48,9 @@ void scaleMenus(int menuCount, double scale);
 // closes it and goes no further, and so does Escape; call as a menu opens and as it closes.
 void holdInputForMenu(bool open);
 
+// Ends the program with status 0: std::exit after the leak check below; on the web, Emscripten's
+// own exit, which tells the page.
+[[noreturn]] void endProgram();
 // At exit: in a sanitizer build, looks for leaks now, while the GL driver is still loaded (its
 // own teardown during exit strands blocks that would be reported against this program).
 void checkLeaksNow();

@@ -143,3 +143,11 @@ void checkLeaksNow()
     __lsan_do_leak_check();
 #endif
 }
+
+#if !defined(__EMSCRIPTEN__) // the web's is in web/web.cpp
+void endProgram()
+{
+    checkLeaksNow();
+    std::exit(0);
+}
+#endif

@@ -6,16 +6,18 @@
 #   desktop-file-validate, appstreamcli); test: everything, with the test and benchmark tools;
 #   windows: all that and the Windows cross-build with its test under Wine, and a deb-src entry of
 #   the project's own for freeglut's source where the system has none; web: the tests' packages,
-#   Emscripten, and the headless browser and local web server that test and serve the page.
+#   Emscripten, and the browsers (Chromium, Firefox, WebKit's MiniBrowser and driver) and local
+#   web server that test and serve the page.
 # With CXX naming clang, clang is installed too, with the sanitizer runtime of its version.
 set -euo pipefail
 run_pkgs=(cmake make g++ freeglut3-dev libglu1-mesa-dev libgl1-mesa-dev libgl1-mesa-dri libx11-dev
     libxrandr-dev libxinerama-dev libxi-dev librsvg2-bin netpbm)
 package_pkgs=(dpkg-dev file)
 check_pkgs=(lintian desktop-file-utils appstream)
-test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox clang-format x11-apps)
+test_pkgs=(libgtest-dev libbenchmark-dev xvfb xauth xdotool openbox clang-format x11-apps
+    nlohmann-json3-dev libcurl4-openssl-dev)
 windows_pkgs=(g++-mingw-w64-x86-64-posix wine wine64 zip icoutils nsis)
-web_pkgs=(emscripten chromium python3 zip)
+web_pkgs=(emscripten chromium firefox-esr webkit2gtk-driver python3 python3-websocket zip)
 case "${1:-test}" in
 run) wanted=("${run_pkgs[@]}") ;;
 package) wanted=("${run_pkgs[@]}" "${package_pkgs[@]}") ;;

@@ -98,8 +98,7 @@ void registerCallbacks()
 void quit()
 {
     exiting = true;
-    checkLeaksNow();
-    std::exit(0);
+    endProgram();
 }
 
 void windowClosed()

@@ -1,61 +1,88 @@
 // SPDX-License-Identifier: MIT
-// What the program needs of GLUT beyond Emscripten's: pop-up menus, their tree kept here and
-// shown by the page (page.js) as an HTML menu; motion callbacks given the pointer's position; the
-// window's status; and an exit the page hears of.
+// What the program needs of GLUT beyond Emscripten's, from the page's own events: pop-up menus,
+// their tree kept here and shown by the page (page.js) as an HTML menu; motion callbacks given
+// the pointer's new position; keys; and the window's status. Every call into the program goes
+// through callUserCallback, which takes the program's exit as an end rather than an error.
 mergeInto(LibraryManager.library, {
-  $WebGlut__deps: ['$GLUT', '$callUserCallback'],
+  $WebGlut__deps: ['$callUserCallback'],
   $WebGlut: {
     menus: [null], // by id, from 1 as the toolkit numbers them
     current: 0,
-    statusFuncs: {menu: 0}, // and the window's, once set
-    motionFuncs: null, // for held and free motion; null until one is set
-    // Emscripten's GLUT hands the motion callbacks the pointer's previous position. It stays
-    // unaware of them; this handler, added after its own, sees the position it has just taken.
-    onMousemove: function(event) {
-      var func = GLUT.buttons ? WebGlut.motionFuncs.held :
-                 event.target == Module['canvas'] ? WebGlut.motionFuncs.free : 0;
-      if (!func) return;
-      GLUT.saveModifiers(event);
-      callUserCallback(function() {
-        {{{ makeDynCall('vii', 'func') }}}(Browser.mouseX, Browser.mouseY);
+    funcs: {}, // the program's callbacks by kind, once set
+    modifiers: 0,
+    listening: {},
+    pointer: [0, 0],
+    // The program's callback of that kind with these (int) arguments.
+    call: function(kind, args) {
+      var func = WebGlut.funcs[kind];
+      if (func) callUserCallback(function() {
+        if (args.length == 1) {{{ makeDynCall('vi', 'func') }}}(args[0]);
+        else if (args.length == 2) {{{ makeDynCall('vii', 'func') }}}(args[0], args[1]);
+        else {{{ makeDynCall('viii', 'func') }}}(args[0], args[1], args[2]);
       });
     },
-    setMotionFunc: function(kind, func) {
-      if (!WebGlut.motionFuncs) {
-        WebGlut.motionFuncs = {held: 0, free: 0};
-        window.addEventListener('mousemove', WebGlut.onMousemove, true);
-      }
-      WebGlut.motionFuncs[kind] = func;
+    // Once per kind of event, on the window in the capture phase as the toolkit listens, so that
+    // the page, which listens first, can keep an event from the game.
+    listen: function(target, type, handler) {
+      if (WebGlut.listening[type]) return;
+      WebGlut.listening[type] = true;
+      target.addEventListener(type, handler, true);
+    },
+    // The pointer in the canvas's pixels, as the toolkit gives it to the mouse callback.
+    point: function(event) {
+      var canvas = Module['canvas'], box = canvas.getBoundingClientRect();
+      return [(event.clientX - box.left) * canvas.width / box.width | 0,
+              (event.clientY - box.top) * canvas.height / box.height | 0];
+    },
+    saveModifiers: function(event) {
+      WebGlut.modifiers = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) |
+                          (event.altKey ? 4 : 0); // GLUT_ACTIVE_SHIFT, _CTRL, _ALT
+    },
+    // Emscripten's GLUT hands the motion callbacks the pointer's previous position.
+    onMousemove: function(event) {
+      var held = event.buttons != 0;
+      if (!held && event.target != Module['canvas']) return;
+      WebGlut.saveModifiers(event);
+      WebGlut.pointer = WebGlut.point(event);
+      WebGlut.call(held ? 'motion' : 'passiveMotion', WebGlut.pointer);
+    },
+    // The keys a terminal gives: Ctrl and Meta keys are the browser's, Alt keys reach both.
+    onKeydown: function(event) {
+      var named = {Escape: 27, Enter: 13, Tab: 9, Backspace: 8, Delete: 127};
+      var key = event.key.length == 1 ? event.key.charCodeAt(0) : named[event.key];
+      if (key === undefined || key > 127 || event.ctrlKey || event.metaKey) return;
+      if (!event.altKey) event.preventDefault();
+      WebGlut.saveModifiers(event);
+      WebGlut.call('keyboard', [key].concat(WebGlut.pointer));
     },
   },
 
   glutMotionFunc__deps: ['$WebGlut'],
-  glutMotionFunc: function(func) { WebGlut.setMotionFunc('held', func); },
-  glutPassiveMotionFunc__deps: ['$WebGlut'],
-  glutPassiveMotionFunc: function(func) { WebGlut.setMotionFunc('free', func); },
-
-  // The program ends with exit(), where the page stays: it is told, and the program's stack
-  // unwound as Emscripten unwinds it after main. (Emscripten 3.1.6 imports exit, later versions
-  // proc_exit; the Module.quit the first calls on the way is gone from the others.)
-  exit: function(code) {
-    Module['ended'](code);
-    throw 'unwind';
+  glutMotionFunc: function(func) {
+    WebGlut.funcs.motion = func;
+    WebGlut.listen(window, 'mousemove', WebGlut.onMousemove);
   },
-  proc_exit: 'exit',
+  glutPassiveMotionFunc__deps: ['$WebGlut'],
+  glutPassiveMotionFunc: function(func) {
+    WebGlut.funcs.passiveMotion = func;
+    WebGlut.listen(window, 'mousemove', WebGlut.onMousemove);
+  },
+  glutKeyboardFunc__deps: ['$WebGlut'],
+  glutKeyboardFunc: function(func) {
+    WebGlut.funcs.keyboard = func;
+    WebGlut.listen(window, 'keydown', WebGlut.onKeydown);
+  },
+  glutGetModifiers__deps: ['$WebGlut'],
+  glutGetModifiers: function() { return WebGlut.modifiers; },
 
   // A tab put in the background is a window hidden: a drag under way there is cut short.
   glutWindowStatusFunc__deps: ['$WebGlut'],
   glutWindowStatusFunc: function(func) {
-    if (WebGlut.statusFuncs.window === undefined) {
-      document.addEventListener('visibilitychange', function() {
-        var func = WebGlut.statusFuncs.window;
-        if (func) callUserCallback(function() {
-          {{{ makeDynCall('vi', 'func') }}}(document.hidden ? 0 /* GLUT_HIDDEN */ :
-                                                  1 /* GLUT_FULLY_RETAINED */);
-        });
-      });
-    }
-    WebGlut.statusFuncs.window = func;
+    WebGlut.funcs.windowStatus = func;
+    WebGlut.listen(document, 'visibilitychange', function() {
+      WebGlut.call('windowStatus', [document.hidden ? 0 /* GLUT_HIDDEN */ :
+                                                           1 /* GLUT_FULLY_RETAINED */]);
+    });
   },
 
   // The menu tree, built as the toolkit builds it.
@@ -83,18 +110,14 @@ mergeInto(LibraryManager.library, {
     Module['attachedMenu'] = WebGlut.current;
     Module['menus'] = WebGlut.menus;
     Module['menuStatus'] = function(inUse, x, y) {
-      if (WebGlut.statusFuncs.menu) callUserCallback(function() {
-        {{{ makeDynCall('viii', 'WebGlut.statusFuncs.menu') }}}(inUse ? 1 : 0, x, y);
-      });
+      WebGlut.call('menuStatus', [inUse ? 1 : 0, x, y]);
     };
     Module['chooseMenuEntry'] = function(menu, value) {
-      var callback = WebGlut.menus[menu].callback;
       WebGlut.current = menu;
-      if (callback) callUserCallback(function() {
-        {{{ makeDynCall('vi', 'callback') }}}(value);
-      });
+      WebGlut.funcs.menu = WebGlut.menus[menu].callback;
+      WebGlut.call('menu', [value]);
     };
   },
   glutMenuStatusFunc__deps: ['$WebGlut'],
-  glutMenuStatusFunc: function(func) { WebGlut.statusFuncs.menu = func; },
+  glutMenuStatusFunc: function(func) { WebGlut.funcs.menuStatus = func; },
 });

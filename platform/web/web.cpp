@@ -9,6 +9,7 @@
 #include "platform/web/gl.h"
 
 #include <cmath>
+#include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
 const char systemOptions[] = "";
@@ -46,6 +47,11 @@ void announceWindow()
 }
 
 bool windowGone() { return false; }
+
+// std::exit would leave the runtime running, the page none the wiser: a forced exit ends it and
+// calls Module.onExit. Every call into the program comes through callUserCallback (glut.js), which
+// takes the exit's unwinding as the end it is.
+void endProgram() { emscripten_force_exit(0); }
 
 void paintMenusAsTheyOpen(int) { }
 
