@@ -128,12 +128,14 @@ std::string page::eval(const std::string& expression)
 
 bool page::resize(int width, int height, int ratio)
 {
-    width_ = width;
-    height_ = height;
     ratio_ = browser->ratios() ? ratio : 1;
     browser->viewport(width, height, ratio_);
+    // What the engine gave: a window of the browser's own may not go as small as asked.
+    const std::vector<int> inner = browser->evaluate("[innerWidth, innerHeight]");
+    width_ = inner.at(0);
+    height_ = inner.at(1);
     const std::string wanted
-        = std::to_string(width * ratio_) + "x" + std::to_string(height * ratio_);
+        = std::to_string(width_ * ratio_) + "x" + std::to_string(height_ * ratio_);
     return waitUntil(
         [&] { return eval("Module.canvas.width + 'x' + Module.canvas.height") == wanted; }, 5000);
 }

@@ -52,7 +52,8 @@ public:
     bool open();
     // The expression's value as a string.
     std::string eval(const std::string& expression);
-    // A new size and pixel density; true once the program's window has taken them.
+    // A new size and pixel density, or the nearest the engine gives; true once the program's
+    // window has taken them.
     bool resize(int width, int height, int ratio);
 
     // Input at page points: the mouse's left or right button, a finger, keys (WebDriver key
@@ -81,6 +82,8 @@ public:
     // Page points of board points, the board being the page's lower-left square.
     int x(float boardPoint) const { return static_cast<int>(boardPoint * side() / 8); }
     int y(float boardPoint) const { return static_cast<int>(height_ - boardPoint * side() / 8); }
+
+    int width() const { return width_; }
 
     const std::string name;
     std::unique_ptr<engine> browser;

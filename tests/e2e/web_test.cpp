@@ -8,6 +8,7 @@
 #include "support/dumps.h"
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -134,27 +135,32 @@ const std::pair<const char*, std::function<void(page&)>> steps[] = {
             p.key(escape);
             EXPECT_FALSE(menuShown(p));
         } },
-    { "a phone upright: the whole board sharp, menus and text on the screen",
+    { "a tablet and a phone upright: the whole board sharp, menus and text on the screen",
         [](page& p) {
-            ASSERT_TRUE(p.resize(390, 844, 3));
-            EXPECT_TRUE(p.waitForPixel(p.x(0.1f), p.y(7.9f), white)); // a8 and h1: all the board
-            EXPECT_TRUE(p.waitForPixel(p.x(7.9f), p.y(0.1f), white));
-            EXPECT_EQ(
-                p.eval("(l => l.scrollWidth <= l.clientWidth && parseFloat("
-                       "getComputedStyle(l).fontSize) >= 11)(document.getElementById('log'))"),
-                "true");
-            for (int at : { 195, 385 }) { // the centre and the right edge
-                p.chooseMenu({ "Change colors", "Change Bottom Player's Color" }, at, 600);
-                for (const std::vector<int>& box : menuBoxes(p)) {
-                    EXPECT_GE(box[0], 0);
-                    EXPECT_LE(box[2], 390);
-                    EXPECT_LE(box[3], 844);
-                    EXPECT_GE(box[3] - box[1], 40);
+            for (const auto [width, height, ratio] :
+                { std::tuple(820, 1180, 2), { 390, 844, 3 } }) {
+                ASSERT_TRUE(p.resize(width, height, ratio));
+                EXPECT_TRUE(
+                    p.waitForPixel(p.x(0.1f), p.y(7.9f), white)); // a8 and h1: all the board
+                EXPECT_TRUE(p.waitForPixel(p.x(7.9f), p.y(0.1f), white));
+                EXPECT_EQ(
+                    p.eval("(l => l.scrollWidth <= l.clientWidth && parseFloat("
+                           "getComputedStyle(l).fontSize) >= 11)(document.getElementById('log'))"),
+                    "true");
+                for (int at : { p.width() / 2, p.width() - 5 }) { // the centre and the right edge
+                    p.chooseMenu({ "Change colors", "Change Bottom Player's Color" }, at, 600);
+                    for (const std::vector<int>& box : menuBoxes(p)) {
+                        EXPECT_GE(box[0], 0);
+                        EXPECT_LE(box[2], p.width());
+                        EXPECT_LE(box[3], p.y(0));
+                        if (width < 600) // a tablet's bigger entries are for a coarse pointer alone
+                            EXPECT_GE(box[3] - box[1], 40);
+                    }
+                    p.snapshot(std::to_string(width) + "-submenu-" + std::to_string(at));
+                    ASSERT_FALSE(p.entry("Blue").empty());
+                    p.click(p.entry("Blue").at(0), p.entry("Blue").at(1));
+                    EXPECT_FALSE(menuShown(p));
                 }
-                p.snapshot("phone-submenu-" + std::to_string(at));
-                ASSERT_FALSE(p.entry("Blue").empty());
-                p.click(p.entry("Blue").at(0), p.entry("Blue").at(1));
-                EXPECT_FALSE(menuShown(p));
             }
             const std::vector<int> button = p.browser->evaluate(
                 "(r => [r.x + r.width / 2, r.y + r.height / 2].map(Math.round))(document."
