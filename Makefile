@@ -92,7 +92,8 @@ web: deps-web
 run-web: web
 	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build/web
 test-web: web test-build
-	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web scripts/with-xvfb.sh $(BUILD_TEST)/tests/web_tests
+	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web CHESS_CHECKERS_WEB_ZIP=$(CURDIR)/build/chess-checkers-$(VERSION)-web.zip \
+		scripts/with-xvfb.sh $(BUILD_TEST)/tests/web_tests
 # Its first frame and a press's, measured in the browser.
 bench-web: web deps-test
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCH=ON

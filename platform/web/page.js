@@ -338,6 +338,16 @@ var Module = (function() {
       }, {once: true});
   })();
 
+  // Served, the page can go on a home screen and keeps its files for play with no network; from
+  // a file it needs neither, and a browser would refuse it the manifest.
+  if (location.protocol != 'file:') {
+    var manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+  }
+
   if (!gl)
     setTimeout(showNotice, 0, 'This browser cannot draw the board: WebGL is turned off or ' +
       'missing. Turn on hardware acceleration in its settings, or open the game in another ' +

@@ -110,15 +110,25 @@ page::~page()
     reap(server_, 0);
 }
 
-bool page::open()
+bool page::open(const std::string& url)
 {
-    browser->navigate(url_);
+    browser->navigate(url.empty() ? url_ : url);
     return waitUntil(
         [&] {
-            return eval("typeof Module == 'object' && !!Module.ctx") == "true"
-                && pixel(x(0.9f), y(7.9f)) == std::vector<int> { 255, 255, 255 };
+            try {
+                return eval("typeof Module == 'object' && !!Module.ctx") == "true"
+                    && pixel(x(0.9f), y(7.9f)) == std::vector<int> { 255, 255, 255 };
+            } catch (const std::exception&) {
+                return false; // the page still loading
+            }
         },
         15000, 20);
+}
+
+void page::stopServer()
+{
+    reap(server_, 0);
+    server_ = -1;
 }
 
 std::string page::eval(const std::string& expression)

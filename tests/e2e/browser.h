@@ -26,6 +26,8 @@ public:
     // The page's size in CSS pixels and its device pixel ratio.
     virtual void viewport(int width, int height, int ratio) = 0;
     virtual std::string screenshot() = 0; // PNG
+    // A command in the engine's own protocol, for what one engine alone offers.
+    virtual json command(const std::string& method, const json& params) = 0;
     // What the page reported as errors since it opened: console errors and uncaught exceptions.
     virtual std::vector<std::string> errors() = 0;
     // Whether the engine can be given touch input and another device pixel ratio.
@@ -48,8 +50,11 @@ public:
     page(const std::string& engineName, int width, int height);
     ~page();
 
-    // Loads the page afresh; true once it shows the board (a8 white beside its rook).
-    bool open();
+    // Loads the page afresh, as served or from another address; true once it shows the board
+    // (a8 white beside its rook).
+    bool open(const std::string& url = "");
+    // The network gone: the page's server stops.
+    void stopServer();
     // The expression's value as a string.
     std::string eval(const std::string& expression);
     // A new size and pixel density, or the nearest the engine gives; true once the program's

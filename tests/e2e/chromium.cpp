@@ -112,6 +112,10 @@ namespace {
             return decodeBase64(call("Page.captureScreenshot", { { "format", "png" } })["data"]);
         }
 
+        json command(const std::string& method, const json& params) override
+        {
+            return call(method, params);
+        }
         std::vector<std::string> errors() override { return errors_; }
         bool touches() const override { return true; }
         bool ratios() const override { return true; }

@@ -108,6 +108,10 @@ namespace {
                 call("browsingContext.captureScreenshot", { { "context", context_ } })["data"]);
         }
 
+        json command(const std::string& method, const json& params) override
+        {
+            return call(method, params);
+        }
         std::vector<std::string> errors() override { return errors_; }
         bool touches() const override { return true; }
         bool ratios() const override { return true; }

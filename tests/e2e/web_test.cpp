@@ -171,6 +171,39 @@ const std::pair<const char*, std::function<void(page&)>> steps[] = {
             p.snapshot("phone-menu-button");
             p.key(escape);
         } },
+    { "the release zip unzipped and its index.html opened as a file: e2-e4",
+        [](page& p) {
+            const std::string folder = testing::TempDir() + "web-zip-" + p.name;
+            run("rm -rf " + folder + " && python3 -m zipfile -e "
+                + std::getenv("CHESS_CHECKERS_WEB_ZIP") + " " + folder);
+            ASSERT_TRUE(p.open(
+                "file://" + folder + "/chess-checkers-" CHESS_CHECKERS_VERSION "-web/index.html"));
+            p.play({ 4, 1, 4, 3 }, 0.1f);
+            EXPECT_EQ(parseDump(p.dump())[4][3], 6);
+        } },
+    { "Chromium: the manifest as the browser reads it, its icons, and play with the network gone",
+        [](page& p) {
+            if (p.name != "chromium")
+                return;
+            ASSERT_TRUE(p.open());
+            const json manifest = p.browser->command("Page.getAppManifest", json::object());
+            EXPECT_EQ(manifest["errors"], json::array());
+            const json data = json::parse(manifest["data"].get<std::string>());
+            EXPECT_EQ(data["display"], "standalone");
+            for (const json& icon : data["icons"])
+                EXPECT_EQ(p.browser->evaluate("fetch(" + icon["src"].dump()
+                              + ").then(r => r.ok && r.headers.get('content-type'))"),
+                    "image/png")
+                    << icon;
+            EXPECT_TRUE(waitUntil(
+                [&] { return p.eval("!!navigator.serviceWorker.controller") == "true"; }, 10000));
+            p.browser->command("Network.enable", json::object());
+            p.browser->command("Network.setCacheDisabled", { { "cacheDisabled", true } });
+            p.stopServer();
+            ASSERT_TRUE(p.open());
+            p.play({ 4, 1, 4, 3 }, 0.1f);
+            EXPECT_EQ(parseDump(p.dump())[4][3], 6);
+        } },
     { "Escape ends the game with no error, and Enter on Play again starts a new one",
         [](page& p) {
             p.key(escape);

@@ -125,6 +125,11 @@ namespace {
 
         std::string screenshot() override { return decodeBase64(request("GET", "/screenshot")); }
 
+        json command(const std::string& path, const json& body) override
+        {
+            return request("POST", path, body);
+        }
+
         std::vector<std::string> errors() override
         {
             return evaluate("window.seenErrors || []").get<std::vector<std::string>>();
