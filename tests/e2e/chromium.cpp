@@ -92,10 +92,8 @@ namespace {
                             std::chrono::milliseconds(action.value("duration", 0)));
                     else if (source["type"] == "key")
                         key(action);
-                    else if (source["parameters"]["pointerType"] == "touch")
-                        touch(action);
                     else
-                        mouse(action);
+                        pointer(action, source["parameters"]["pointerType"] == "touch");
                 }
             }
         }
@@ -121,50 +119,38 @@ namespace {
         bool ratios() const override { return true; }
 
     private:
-        void mouse(const json& action)
+        // A mouse or a finger, each action as the protocol's event of the same moment.
+        void pointer(const json& action, bool touch)
         {
-            static const char* names[] = { "left", "middle", "right" };
+            static const std::map<std::string, std::pair<const char*, const char*>> events = {
+                { "pointerMove", { "mouseMoved", "touchMove" } },
+                { "pointerDown", { "mousePressed", "touchStart" } },
+                { "pointerUp", { "mouseReleased", "touchEnd" } },
+            };
             const std::string type = action["type"];
-            if (type == "pointerMove") {
-                x_ = action["x"];
-                y_ = action["y"];
-            }
-            const int button = action.value("button", 0),
-                      bit = button == 0 ? 1
-                : button == 2           ? 2
-                                        : 4;
+            x_ = action.value("x", x_);
+            y_ = action.value("y", y_);
+            const int button = action.value("button", 0), bit = 1 << (button == 1 ? 2 : button / 2);
             buttons_ = type == "pointerDown" ? buttons_ | bit
                 : type == "pointerUp"        ? buttons_ & ~bit
                                              : buttons_;
-            call("Input.dispatchMouseEvent",
-                { { "type",
-                      type == "pointerMove"       ? "mouseMoved"
-                          : type == "pointerDown" ? "mousePressed"
-                                                  : "mouseReleased" },
-                    { "x", x_ }, { "y", y_ },
-                    { "button", type == "pointerMove" ? "none" : names[button] },
-                    { "buttons", buttons_ }, { "clickCount", type == "pointerMove" ? 0 : 1 },
-                    { "modifiers", modifiers_ } });
-        }
-
-        void touch(const json& action)
-        {
-            const std::string type = action["type"];
-            if (type == "pointerMove") {
-                x_ = action["x"];
-                y_ = action["y"];
-                if (!touching_)
-                    return;
-            }
-            touching_ = type == "pointerUp" ? false : type == "pointerDown" ? true : touching_;
-            const json points = type == "pointerUp" ? json::array()
-                                                    : json::array({ { { "x", x_ }, { "y", y_ } } });
-            call("Input.dispatchTouchEvent",
-                { { "type",
-                      type == "pointerMove"       ? "touchMove"
-                          : type == "pointerDown" ? "touchStart"
-                                                  : "touchEnd" },
-                    { "touchPoints", points } });
+            const char* event = touch ? events.at(type).second : events.at(type).first;
+            if (touch && (type != "pointerMove" || buttons_))
+                call("Input.dispatchTouchEvent",
+                    { { "type", event },
+                        { "touchPoints",
+                            buttons_ ? json::array({ { { "x", x_ }, { "y", y_ } } })
+                                     : json::array() } });
+            else if (!touch)
+                call("Input.dispatchMouseEvent",
+                    { { "type", event }, { "x", x_ }, { "y", y_ }, { "buttons", buttons_ },
+                        { "button",
+                            type == "pointerMove" ? "none"
+                                : button == 0     ? "left"
+                                : button == 1     ? "middle"
+                                                  : "right" },
+                        { "clickCount", type == "pointerMove" ? 0 : 1 },
+                        { "modifiers", modifiers_ } });
         }
 
         void key(const json& action)
@@ -239,7 +225,6 @@ namespace {
         pid_t pid_ = -1;
         int to_ = -1, from_ = -1, lastId_ = 0;
         int x_ = 0, y_ = 0, buttons_ = 0, modifiers_ = 0;
-        bool touching_ = false;
         std::string session_, pending_;
         std::vector<std::string> errors_;
     };
