@@ -4,7 +4,7 @@
 #include "shell/shell.h"
 #include "support/squares.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <benchmark/benchmark.h>
 
 namespace {

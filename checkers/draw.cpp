@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "checkers/checkers.h"
 
+#include "platform/gl.h"
 #include "shell/drag.h"
-#include "shell/gl.h"
 
 void checkers::draw(bool selectionMode)
 {

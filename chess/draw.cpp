@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "chess/chess.h"
 
+#include "platform/gl.h"
 #include "shell/drag.h"
-#include "shell/gl.h"
 
 namespace {
 

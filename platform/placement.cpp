@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/platform.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <algorithm>
 #include <cmath>
 

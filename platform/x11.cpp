@@ -6,7 +6,7 @@
 // [X] Menus drawn as they open; closed by a press anywhere outside them, and by Escape.
 #include "platform/platform.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/game.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <cmath>
 #include <iostream>
 #include <limits>

@@ -2,8 +2,8 @@
 #include "shell/game.h"
 #include "shell/shell.h"
 
+#include "platform/gl.h"
 #include "platform/platform.h"
-#include "shell/gl.h"
 #include <cstdlib>
 
 shell_state shellState = shell_state::playing;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "platform/gl.h"
 #include "platform/platform.h"
-#include "shell/gl.h"
 #include "shell/shell.h"
 
 int main(int argc, char** argv)

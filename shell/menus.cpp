@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/shell.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <cstdio>
 
 namespace {

@@ -2,7 +2,7 @@
 #include "checkers/checkers.h"
 #include "support/gl_fixture.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <cmath>
 #include <limits>
 #include <type_traits>

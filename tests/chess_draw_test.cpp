@@ -2,7 +2,7 @@
 #include "support/chess_setup.h"
 #include "support/gl_fixture.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <algorithm>
 #include <cmath>
 

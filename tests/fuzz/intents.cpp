@@ -7,7 +7,7 @@
 #include "shell/shell.h"
 #include "support/gl_env.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <vector>
 
 namespace fuzz {

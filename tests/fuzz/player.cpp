@@ -11,7 +11,7 @@
 #include "shell/game.h"
 #include "shell/shell.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <sstream>
 
 namespace fuzz {

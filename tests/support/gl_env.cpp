@@ -4,7 +4,7 @@
 #include "shell/game.h"
 #include "shell/shell.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include "shell/shell.h"
 #include "support/gl_env.h"
 
-#include "shell/gl.h"
+#include "platform/gl.h"
 #include <gtest/gtest.h>
 
 namespace testing_support {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The platform's OpenGL, GLU and GLUT headers, chosen in this one place. freeglut's own header,
-// where it exists, adds the close callback to the classic GLUT interface.
+// Each system's OpenGL, GLU and GLUT headers, chosen in this one place for the shell and the
+// games. freeglut's own header, where it exists, adds the close callback to classic GLUT.
 #if defined(__APPLE__)
 #include <GLUT/glut.h>
 #include <OpenGL/glu.h>
