@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "platform/platform.h"
+#include "platform/placement.h"
 
-#include "platform/gl.h"
 #include <algorithm>
 #include <cmath>
 
@@ -78,29 +77,4 @@ window_place placeWindow(const display_layout& layout, const geometry_request& r
     int x = std::max(0, std::min(wanted.x, roomX - width));
     int y = std::max(0, std::min(wanted.y, roomY - height));
     return { first.x + x, first.y + y, width, height };
-}
-
-void scaleMenus(int menuCount, double scale)
-{
-#if defined(FREEGLUT)
-    // The toolkit numbers menus from 1 in the order they are made; its menu fonts are bitmaps,
-    // so a scaled desktop gets the largest one instead of a font a third of the text's size.
-    for (int menu = 1; scale >= 1.5 && menu <= menuCount; ++menu)
-        glutSetMenuFont(menu, GLUT_BITMAP_TIMES_ROMAN_24);
-#else
-    (void)menuCount, (void)scale;
-#endif
-}
-
-void initWindowPlace(const geometry_request& request, display_layout layout)
-{
-    if (layout.monitors.empty())
-        layout.monitors.push_back(
-            { 0, 0, glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT) });
-    // What the toolkit made of -geometry is replaced: it works out a corner from a size it may
-    // not have, and takes any size, 0 and sizes beyond what X can carry included.
-    window_place place = placeWindow(layout, request);
-    glutInitWindowSize(place.width, place.height);
-    glutInitWindowPosition(place.x, place.y);
-    anchorWindow(request.fromRight, request.fromBottom);
 }

@@ -25,11 +25,8 @@ const char* optionValue(int argc, char** argv, const char* option);
 // them. A value that is no geometry asks for nothing, as GLUT then takes it.
 geometry_request geometryRequest(int argc, char** argv);
 
-// Sets GLUT's initial size and position from placeWindow, and tells a window manager which
-// corner a -geometry position counts from, so that it keeps that corner of its frame there. A
-// layout without monitors stands for one monitor, the screen that GLUT reports.
-void initWindowPlace(const geometry_request& request, display_layout layout);
-// The system's part of that: which corner of the screen the window's position counts from.
+// Tells a window manager which corner of the screen a -geometry position counts from, so that it
+// keeps that corner of the window's frame there.
 void anchorWindow(bool fromRight, bool fromBottom);
 // Gives the main window what docks and task switchers look for: its class (matched by the
 // desktop entry's StartupWMClass), the owning process and the game's icon. They are set as the
@@ -42,8 +39,6 @@ bool windowGone();
 // Has each of the menuCount pop-up menus, made right after the main window, drawn in full the
 // first time it opens; call it with the main window current.
 void paintMenusAsTheyOpen(int menuCount);
-// Menus on a desktop scaled by 150 % or more are written in the toolkit's largest font.
-void scaleMenus(int menuCount, double scale);
 // While a pop-up menu is open, a press anywhere outside it, in another program's window too,
 // closes it and goes no further, and so does Escape; call as a menu opens and as it closes.
 void holdInputForMenu(bool open);
