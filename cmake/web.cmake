@@ -11,7 +11,7 @@ target_link_options(chess-checkers PRIVATE
   -sWASM_ASYNC_COMPILATION=0 --js-library ${web_dir}/glut.js)
 set_property(TARGET chess-checkers APPEND PROPERTY LINK_DEPENDS ${web_dir}/glut.js)
 # No path of the build machine in what is shipped.
-target_compile_options(gamecore PUBLIC -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
+target_compile_options(project_options INTERFACE -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)
 
 # The icons a phone or tablet puts on its home screen, from the SVG: plain, and on the brown with
 # the margin that a mask (maskable) or iOS's rounded corners (apple-touch-icon) may take.
