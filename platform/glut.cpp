@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: MIT
-// GLUT alone, for builds without Xlib: the shared placement on the screen GLUT reports.
+// GLUT alone, where a system adds nothing of its own: the whole of a build without Xlib, and what
+// windows.cpp and web/web.cpp leave out.
 // [ ] No class, process id or icon of the program's own; a lost window goes unnoticed; GLUT
 //     reports a display it cannot open; menus close only on a press in the program's windows.
 #include "platform/platform.h"
 
-const char systemOptions[]
-    = "  -geometry WxH+X+Y\n"
-      "                  the window's size and position, or either alone; by\n"
-      "                  default 550x550+680+100, moved and shrunk only if\n"
-      "                  need be to fit on the screen\n"
-      "  -iconic         start with the window iconified\n";
+const char systemOptions[] = "";
 
+#if !defined(_WIN32) // Windows tells its monitors' work areas and DPI
 bool displayUsable(int, char**, display_layout&) { return true; }
+#endif
 
+#if !defined(__EMSCRIPTEN__) // a page fits its canvas to the browser's window
 void announceWindow() { }
+#endif
 
 bool windowGone() { return false; }
 

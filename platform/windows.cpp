@@ -12,14 +12,6 @@
 #include <cstdlib>
 #include <windows.h>
 
-const char systemOptions[]
-    = "  -geometry WxH+X+Y\n"
-      "                  the window's size and position, or either alone; by\n"
-      "                  default 550x550+680+100 (scaled for the display's\n"
-      "                  DPI), on the main monitor if it does not fit wholly\n"
-      "                  on one, moved and shrunk only if need be\n"
-      "  -iconic         start with the window minimised\n";
-
 namespace {
 
 // Each monitor's work area, the primary one first.
@@ -56,13 +48,3 @@ bool displayUsable(int, char**, display_layout& layout)
     layout.scale = systemScale();
     return true;
 }
-
-void announceWindow() { }
-
-bool windowGone() { return false; }
-
-void anchorWindow(bool, bool) { }
-
-void holdInputForMenu(bool) { }
-
-void paintMenusAsTheyOpen(int) { }

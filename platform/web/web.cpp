@@ -12,8 +12,6 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
-const char systemOptions[] = "";
-
 namespace {
 
 // The canvas's size in the page is set by the style sheet; its backing store follows it.
@@ -36,27 +34,16 @@ EM_BOOL pageResized(int, const EmscriptenUiEvent*, void*)
 
 } // namespace
 
-bool displayUsable(int, char**, display_layout&) { return true; }
-
-void anchorWindow(bool, bool) { }
-
 void announceWindow()
 {
     fitToPage();
     emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, pageResized);
 }
 
-bool windowGone() { return false; }
-
 // std::exit would leave the runtime running, the page none the wiser: a forced exit ends it and
 // calls Module.onExit. Every call into the program comes through callUserCallback (glut.js), which
 // takes the exit's unwinding as the end it is.
 void endProgram() { emscripten_force_exit(0); }
-
-void paintMenusAsTheyOpen(int) { }
-
-// The page holds input while its menu is open.
-void holdInputForMenu(bool) { }
 
 extern "C" {
 void glutCloseFunc(void (*)()) { }
