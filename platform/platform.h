@@ -14,7 +14,7 @@ void settleStandardStreams();
 // Answers --help and --version on standard output; true when one was asked for, and the program
 // should then end with status 0 without opening a display.
 bool answerInfoOption(int argc, char** argv);
-// The GLUT options that act on this system alone, as --help lists them.
+// The GLUT options that act on this system alone, as --help lists them after the common ones.
 extern const char systemOptions[];
 // Whether the display GLUT will use (its -display argument, else DISPLAY) can be opened; if not,
 // says so in one line on standard error. If so, what it tells of its monitors and scale.

@@ -47,8 +47,16 @@ const char usage[] = "Usage: chess-checkers [GLUT OPTION]...\n"
                      "  z and d are the characters: the keyboard layout must give them, and\n"
                      "  Caps Lock gives Z and D, which are other keys.\n"
                      "\n";
-// Around the options of the system the program was built for.
-const char optionsTitle[] = "GLUT options:\n";
+// GLUT's options on every system; those of the system the program was built for follow.
+const char glutOptions[]
+    = "GLUT options:\n"
+      "  -geometry WxH+X+Y\n"
+      "                  the window's size and position, or either alone; by\n"
+      "                  default 550x550+680+100 (scaled for the desktop's DPI\n"
+      "                  where the system tells it), on the main monitor if\n"
+      "                  it does not fit wholly on one, moved and shrunk only\n"
+      "                  if need be\n"
+      "  -iconic         start with the window minimised\n";
 const char infoOptions[] = "  -gldebug        report OpenGL errors after each redraw\n"
                            "\n"
                            "  --help          show this text and exit\n"
@@ -87,7 +95,7 @@ bool answerInfoOption(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(usage, stdout);
-            std::fputs(optionsTitle, stdout);
+            std::fputs(glutOptions, stdout);
             std::fputs(systemOptions, stdout);
             std::fputs(infoOptions, stdout);
             return true;

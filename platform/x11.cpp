@@ -28,17 +28,10 @@
 #include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 
-const char systemOptions[]
-    = "  -display NAME   the X display to open (default: $DISPLAY)\n"
-      "  -geometry WxH+X+Y\n"
-      "                  the window's size and position, or either alone; by\n"
-      "                  default 550x550+680+100 (scaled by Xft.dpi/96 on HiDPI\n"
-      "                  desktops), on the primary monitor if it does not fit\n"
-      "                  wholly on one, moved and shrunk only if need be\n"
-      "  -iconic         start with the window iconified\n"
-      "  -direct         insist on direct rendering\n"
-      "  -indirect       use indirect rendering\n"
-      "  -sync           synchronous X protocol, for debugging\n";
+const char systemOptions[] = "  -display NAME   the X display to open (default: $DISPLAY)\n"
+                             "  -direct         insist on direct rendering\n"
+                             "  -indirect       use indirect rendering\n"
+                             "  -sync           synchronous X protocol, for debugging\n";
 
 namespace {
 
