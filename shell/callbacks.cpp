@@ -225,9 +225,8 @@ void menu(int value)
 {
     if (value >= newCheckersTopFirst && value < firstBoardScheme) {
         newgame(value < newChessTopFirst, value % 2 == 1); // the second of each pair: bottom first
-        return;
-    }
-    if (value >= firstBoardScheme && value < firstBottomColour)
+        play();
+    } else if (value >= firstBoardScheme && value < firstBottomColour)
         my_game->changeBoard(value - firstBoardScheme);
     else if (value >= firstBottomColour && value < firstTopColour)
         my_game->changeColor(true, value - firstBottomColour);

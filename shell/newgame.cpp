@@ -16,6 +16,4 @@ void newgame(bool checkersGame, bool p1First)
     game* next = checkersGame ? static_cast<game*>(new checkers(p1First)) : new chess(p1First);
     delete std::exchange(my_game, next);
     glutIdleFunc(nullptr);
-    play();
-    glutPostRedisplay();
 }

@@ -45,7 +45,7 @@ void windowStatus(int state);
 // The window's close callback: the window manager has closed it.
 void windowClosed();
 
-// Replaces the current game by a fresh one and returns to Playing.
+// Replaces the current game by a fresh one; the caller returns to Playing.
 void newgame(bool checkersGame, bool p1First);
 
 // Registers every callback of the start, in the state Playing.
