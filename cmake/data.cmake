@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Files made at build time from their one source in data/: the hicolor PNG icons and the window
-# icon from the SVG, and the manual page and changelog compressed as Debian wants them.
+# Files made at build time from their one source in data/: the PNG icons and the window icon from
+# the SVG, and the manual page and changelog compressed as Debian wants them.
 # Without the icon tools or gzip the program is still built, with what they do not make left out.
 find_program(RSVG_CONVERT rsvg-convert) # Debian package librsvg2-bin
 find_program(PNGTOPAM pngtopam) # Debian package netpbm
@@ -24,6 +24,10 @@ foreach(size IN LISTS ICON_SIZES)
     DEPENDS ${ICON_SVG} VERBATIM)
   list(APPEND ICON_PNGS ${png})
 endforeach()
+# Windows makes its icon of these PNGs (windows.cmake); the rest is for the desktops.
+if(WIN32)
+  return()
+endif()
 
 # The window carries the 48-pixel icon in its _NET_WM_ICON property, compiled in.
 if(RSVG_CONVERT AND NOT PNGTOPAM)

@@ -8,16 +8,8 @@ find_program(ICOTOOL icotool REQUIRED)
 
 set(WINDOWS_ICON ${CMAKE_CURRENT_BINARY_DIR}/windows/chess-checkers.ico)
 set(WINDOWS_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/windows/chess-checkers.manifest)
-set(svg ${CMAKE_CURRENT_SOURCE_DIR}/data/chess-checkers.svg)
-set(pngs)
-foreach(size 16 24 32 48 64 128 256)
-  set(png ${CMAKE_CURRENT_BINARY_DIR}/windows/icon-${size}.png)
-  add_custom_command(OUTPUT ${png}
-    COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${svg}
-    DEPENDS ${svg} VERBATIM)
-  list(APPEND pngs ${png})
-endforeach()
 # The 256-pixel image is kept as PNG inside the icon, as Windows reads it since Vista.
+set(pngs ${ICON_PNGS})
 list(POP_BACK pngs large)
 add_custom_command(OUTPUT ${WINDOWS_ICON}
   COMMAND ${ICOTOOL} --create --output=${WINDOWS_ICON} ${pngs} --raw=${large}
