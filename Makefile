@@ -13,7 +13,7 @@ BUILD_BENCH := build/bench$(BUILD_TAG)
 # The package is built as Debian builds it, with the default compiler whatever CXX says: glibc's
 # fortified printf family needs gcc, and lintian checks for it.
 BUILD_PACKAGE := build/package
-VERSION := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+VERSION := $(shell scripts/version.sh)
 # The GL driver's and the input library's own leaks are not this program's (see the file).
 SANITIZER_ENV := LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 

@@ -6,7 +6,7 @@
 # Usage: web.sh (SOURCE_DATE_EPOCH sets the times inside the zip; JOBS the build's jobs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-version=$(sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(scripts/version.sh)
 # Debian's Emscripten finds the Node.js modules it needs there, whichever node runs it.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 # Its library cache is the system's; a user who cannot write there gets one in build/.

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 top=$PWD
 out=$top/build/windows
 toolchain=$top/cmake/mingw-w64-x86_64.cmake
-version=$(sed -n '/^project/s/.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(scripts/version.sh)
 jobs=${JOBS:-2}
 
 freeglut=$out/freeglut
