@@ -15,8 +15,11 @@ add_custom_command(OUTPUT ${WINDOWS_ICON}
   COMMAND ${ICOTOOL} --create --output=${WINDOWS_ICON} ${pngs} --raw=${large}
   DEPENDS ${pngs} ${large} VERBATIM)
 
+# The licence's copyright line, for the version resource and the installer alike.
+file(STRINGS LICENSE COPYRIGHT REGEX "^Copyright ")
 configure_file(data/windows/chess-checkers.manifest.in ${WINDOWS_MANIFEST} @ONLY)
 configure_file(data/windows/chess-checkers.rc.in windows/chess-checkers.rc @ONLY)
+configure_file(data/windows/chess-checkers.nsi.in windows/chess-checkers.nsi @ONLY)
 target_sources(chess-checkers PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/windows/chess-checkers.rc)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/windows/chess-checkers.rc PROPERTIES
   OBJECT_DEPENDS "${WINDOWS_ICON};${WINDOWS_MANIFEST}")

@@ -43,6 +43,5 @@ scripts/zip-release.sh "$out/stage/$name" "build/$name.zip"
 
 # The installer holds the same files, with the same times.
 setup=$top/build/$name-setup.exe
-makensis -V2 -DVERSION="$version" -DSTAGE="$out/stage/$name" -DOUTFILE="$setup" \
-    -DICON="$out/program/windows/chess-checkers.ico" data/windows/chess-checkers.nsi
+makensis -V2 -DSTAGE="$out/stage/$name" -DOUTFILE="$setup" "$out/program/windows/chess-checkers.nsi"
 echo "$setup"
