@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// What the program adds to meet the system it runs on, beyond GLUT; the shell's only way there.
-// One source per system, chosen by the build (x11.cpp, windows.cpp, web/web.cpp, glut.cpp: each
-// says what it gives), and two that serve them all: start.cpp and placement.cpp.
+// What the program adds to meet the system it runs on, beyond GLUT; the shell's only way there,
+// and a library apart from it. One source per system, chosen by the build (x11.cpp, windows.cpp,
+// web/web.cpp: each says what it gives), glut.cpp for what a system leaves out, and two that
+// serve them all: start.cpp and placement.cpp.
 
 #include "platform/placement.h"
 
 // Before GLUT sees the command line: points each closed one of standard input, output and error
 // at the null device, lest the display connection take its number and the welcome text be
 // written into the X protocol stream; output to a reader that has gone away fails quietly.
-void settleStandardStreams();
+// False, said on standard error, where one cannot be: the program should then end with status 1.
+bool settleStandardStreams();
 // Answers --help and --version on standard output; true when one was asked for, and the program
 // should then end with status 0 without opening a display.
 bool answerInfoOption(int argc, char** argv);

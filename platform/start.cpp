@@ -78,16 +78,20 @@ bool readNumber(const char*& text, int& value)
 
 } // namespace
 
-void settleStandardStreams()
+bool settleStandardStreams()
 {
 #if defined(__unix__)
     std::signal(SIGPIPE, SIG_IGN);
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
         // The lowest free number is the closed one, as those below it are open.
-        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
-            open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF
+            && open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY) != fd) {
+            std::perror("chess-checkers: cannot open /dev/null");
+            return false;
+        }
     }
 #endif
+    return true;
 }
 
 bool answerInfoOption(int argc, char** argv)

@@ -37,7 +37,8 @@ void scaleMenus(int menuCount, double scale)
 
 int main(int argc, char** argv)
 {
-    settleStandardStreams();
+    if (!settleStandardStreams())
+        return 1;
     if (answerInfoOption(argc, argv))
         return 0;
     display_layout layout;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "chess/chess.h"
-#include "platform/placement.h"
+#include "platform/platform.h"
 #include "shell/game.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,6 +16,21 @@ TEST(StartUp, TheFirstGameExistsBeforeMainAndIsChessWithTheBottomPlayerToMove)
     EXPECT_TRUE(first->p1ToMove);
     EXPECT_TRUE(first->undoStack.empty());
     EXPECT_EQ(boardsize, 0); // no reshape has happened yet
+}
+
+// Standard output closed, and no descriptor left to point at the null device.
+[[noreturn]] void settleWithNoDescriptorLeft()
+{
+    const rlimit none { 1, 1 };
+    close(STDOUT_FILENO);
+    setrlimit(RLIMIT_NOFILE, &none);
+    _exit(settleStandardStreams() ? 0 : 3);
+}
+
+TEST(StartUp, AClosedStandardStreamThatCannotBeSettledEndsTheStart)
+{
+    // A display connection would take the closed number.
+    EXPECT_EXIT(settleWithNoDescriptorLeft(), ::testing::ExitedWithCode(3), "/dev/null");
 }
 
 TEST(StartUp, TheWindowOpensWhollyOnOneMonitorScaledForHiDpi)
