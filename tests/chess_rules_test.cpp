@@ -181,7 +181,7 @@ TEST(ChessCheck, EachAttackerAndTheEdges)
         const char* what;
         diagram rows;
         bool check;
-    } const cases[] = {
+    } const positions[] = {
         { "knight",
             { "K.......", "..n.....", "........", "........", "........", "........", "........",
                 ".......k" },
@@ -211,7 +211,7 @@ TEST(ChessCheck, EachAttackerAndTheEdges)
                 ".......k" },
             false },
     };
-    for (const auto& c : cases) {
+    for (const auto& c : positions) {
         SCOPED_TRACE(c.what);
         chess g = makeChess(c.rows, true);
         EXPECT_EQ(chess::isInCheck(true, g.board), c.check);

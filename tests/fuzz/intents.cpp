@@ -103,10 +103,10 @@ void playIntent(int a, int b)
 {
     if (boardsize == 0)
         return;
-    if (auto* g = dynamic_cast<const chess*>(my_game))
-        playChess(*g, a, b);
-    else if (auto* g = dynamic_cast<const checkers*>(my_game))
-        playCheckers(*g, a, b);
+    if (auto* chessGame = dynamic_cast<const chess*>(my_game))
+        playChess(*chessGame, a, b);
+    else if (auto* checkersGame = dynamic_cast<const checkers*>(my_game))
+        playCheckers(*checkersGame, a, b);
 }
 
 } // namespace fuzz

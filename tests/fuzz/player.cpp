@@ -40,13 +40,13 @@ namespace {
     {
         using testing_support::checkers_state;
         using testing_support::chess_state;
-        if (auto* g = dynamic_cast<chess*>(my_game)) {
-            undoAll(*g);
-            if (!(chess_state(*g) == chess_state(chess(p1First))))
+        if (auto* chessGame = dynamic_cast<chess*>(my_game)) {
+            undoAll(*chessGame);
+            if (!(chess_state(*chessGame) == chess_state(chess(p1First))))
                 return "undo to the start left another chess game";
-        } else if (auto* g = dynamic_cast<checkers*>(my_game)) {
-            undoAll(*g);
-            checkers_state after(*g);
+        } else if (auto* checkersGame = dynamic_cast<checkers*>(my_game)) {
+            undoAll(*checkersGame);
+            checkers_state after(*checkersGame);
             after.fromColumn = after.fromRow = -1; // where the first move came from
             if (!(after == checkers_state(checkers(p1First))))
                 return "undo to the start left another checkers game";
