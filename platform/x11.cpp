@@ -211,15 +211,13 @@ std::vector<screen_area> monitorsOf(Display* display)
     return monitors;
 }
 
-// freeglut 3.4 shows a submenu as deferred work but hides menus at once: a submenu opened in the
-// same round of events as the menus close is shown after they have closed, and stays. A
-// deferred hide of every menu window comes last and wins.
-void hideMenuWindows()
+// Calls act with each pop-up menu's window current in turn.
+void onMenuWindows(void (*act)())
 {
     const int current = glutGetWindow();
     for (int window = firstMenuWindow; window <= lastMenuWindow; ++window) {
         glutSetWindow(window);
-        glutHideWindow();
+        act();
     }
     glutSetWindow(current);
 }
@@ -295,25 +293,21 @@ void holdInputForMenu(bool open)
     } else {
         releasePointer();
         XUngrabKeyboard(mainDisplay, CurrentTime);
-        hideMenuWindows();
+        // freeglut 3.4 shows a submenu as deferred work but hides menus at once: a submenu opened
+        // in the same round of events as the menus close is shown after they have closed, and
+        // stays. A deferred hide of every menu window comes last and wins.
+        onMenuWindows(glutHideWindow);
     }
     XFlush(mainDisplay);
 }
 
-void paintMenusAsTheyOpen(int menuCount)
+void paintMenusAsTheyOpen([[maybe_unused]] int menuCount)
 {
 #if defined(FREEGLUT)
     // freeglut numbers each menu's window after the main window's, in the menus' order.
-    const int current = glutGetWindow();
-    firstMenuWindow = current + 1;
-    lastMenuWindow = current + menuCount;
-    for (int window = firstMenuWindow; window <= lastMenuWindow; ++window) {
-        glutSetWindow(window);
-        glutReshapeFunc(menuReshape);
-    }
-    glutSetWindow(current);
-#else
-    (void)menuCount;
+    firstMenuWindow = glutGetWindow() + 1;
+    lastMenuWindow = glutGetWindow() + menuCount;
+    onMenuWindows([] { glutReshapeFunc(menuReshape); });
 #endif
 }
 

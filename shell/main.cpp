@@ -21,15 +21,13 @@ void initWindowPlace(const geometry_request& request, display_layout layout)
 }
 
 // Menus on a desktop scaled by 150 % or more are written in the toolkit's largest font.
-void scaleMenus(int menuCount, double scale)
+void scaleMenus([[maybe_unused]] int menuCount, [[maybe_unused]] double scale)
 {
 #if defined(FREEGLUT)
     // The toolkit numbers menus from 1 in the order they are made; its menu fonts are bitmaps,
     // so a scaled desktop gets the largest one instead of a font a third of the text's size.
     for (int menu = 1; scale >= 1.5 && menu <= menuCount; ++menu)
         glutSetMenuFont(menu, GLUT_BITMAP_TIMES_ROMAN_24);
-#else
-    (void)menuCount, (void)scale;
 #endif
 }
 
