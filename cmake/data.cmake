@@ -7,6 +7,26 @@ find_program(PNGTOPAM pngtopam) # Debian package netpbm
 find_program(GZIP gzip)
 
 set(ICON_SVG ${CMAKE_CURRENT_SOURCE_DIR}/data/chess-checkers.svg)
+
+# A PNG of the icon, `size` pixels square; on a page of `page` pixels, `margin` in from its edges on
+# the brown, where a margin is asked for (for a mask or rounded corners to take).
+function(icon_png png size page margin)
+  set(framed)
+  if(margin)
+    set(framed --page-width=${page} --page-height=${page} --left=${margin} --top=${margin}
+      --background-color=\#996633)
+  endif()
+  get_filename_component(folder ${png} DIRECTORY)
+  add_custom_command(OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} ${framed} -o ${png} ${ICON_SVG}
+    DEPENDS ${ICON_SVG} VERBATIM)
+endfunction()
+# The web page's icons are its own (web.cmake).
+if(EMSCRIPTEN)
+  return()
+endif()
+
 set(ICON_SIZES)
 set(ICON_PNGS)
 set(WINDOW_ICON_HEADER)
@@ -18,10 +38,7 @@ else()
 endif()
 foreach(size IN LISTS ICON_SIZES)
   set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/chess-checkers.png)
-  add_custom_command(OUTPUT ${png}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}
-    COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${ICON_SVG}
-    DEPENDS ${ICON_SVG} VERBATIM)
+  icon_png(${png} ${size} ${size} 0)
   list(APPEND ICON_PNGS ${png})
 endforeach()
 # Windows makes its icon of these PNGs (windows.cmake); the rest is for the desktops.

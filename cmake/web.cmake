@@ -15,26 +15,17 @@ target_compile_options(project_options INTERFACE -ffile-prefix-map=${PROJECT_SOU
 
 # The icons a phone or tablet puts on its home screen, from the SVG: plain, and on the brown with
 # the margin that a mask (maskable) or iOS's rounded corners (apple-touch-icon) may take.
-find_program(RSVG_CONVERT rsvg-convert REQUIRED) # Debian package librsvg2-bin
-set(svg ${PROJECT_SOURCE_DIR}/data/chess-checkers.svg)
+include(${PROJECT_SOURCE_DIR}/cmake/data.cmake)
+if(NOT RSVG_CONVERT)
+  message(FATAL_ERROR "The web page's icons need rsvg-convert (Debian package librsvg2-bin)")
+endif()
 set(web_icons)
-foreach(icon "icon-192 192 192 0" "icon-512 512 512 0" "icon-maskable-512 512 288 112"
-    "apple-touch-icon 180 144 18")
+foreach(icon "icon-192 192 192 0" "icon-512 512 512 0" "icon-maskable-512 288 512 112"
+    "apple-touch-icon 144 180 18")
   separate_arguments(icon)
-  list(GET icon 0 name)
-  list(GET icon 1 page)
-  list(GET icon 2 size)
-  list(GET icon 3 margin)
-  set(png ${CMAKE_CURRENT_BINARY_DIR}/${name}.png)
-  set(ground)
-  if(margin)
-    set(ground --background-color=\#996633)
-  endif()
-  add_custom_command(OUTPUT ${png}
-    COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} --page-width=${page} --page-height=${page}
-      --left=${margin} --top=${margin} ${ground} -o ${png} ${svg}
-    DEPENDS ${svg} VERBATIM)
-  list(APPEND web_icons ${png})
+  list(POP_FRONT icon name) # then the size, the page and the margin
+  list(APPEND web_icons ${CMAKE_CURRENT_BINARY_DIR}/${name}.png)
+  icon_png(${CMAKE_CURRENT_BINARY_DIR}/${name}.png ${icon})
 endforeach()
 add_custom_target(web_icons ALL DEPENDS ${web_icons})
 
