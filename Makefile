@@ -116,7 +116,7 @@ fuzz: test-build
 	FUZZ_SEED=$(SEED) FUZZ_EVENTS=$(EVENTS) $(SANITIZER_ENV) scripts/with-xvfb.sh $(BUILD_TEST)/tests/fuzz_tests --gtest_filter='Fuzz.RandomEvents*'
 
 format:
-	clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h')
+	clang-format -i $$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h' '*.js')
 
 deps-run deps-package deps-check deps-test deps-windows deps-web:
 ifneq ($(INSTALL_DEPS),no)

@@ -1,6 +1,6 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Fails when clang-format would change a C++ source that git tracks (in an unpacked source
+# Fails when clang-format would change a C++ or JavaScript source that git tracks (in an unpacked source
 # release: any outside build/). The layout is settled with clang-format 14 (Debian 12); later
 # versions have agreed with it so far. When the check cannot be made (no clang-format, or another
 # version that lays the code out otherwise) it fails, saying why, unless the caller passes
@@ -26,15 +26,15 @@ major=$(clang-format --version | sed -n 's/.*version \([0-9]*\)\..*/\1/p')
 # inside a process substitution.
 listing=$(mktemp)
 if [ -e .git ]; then
-    git ls-files -z '*.cpp' '*.h' >"$listing"
+    git ls-files -z '*.cpp' '*.h' '*.js' >"$listing"
 else
-    find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 >"$listing"
+    find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' -o -name '*.js' \) -print0 >"$listing"
 fi
 mapfile -d '' files <"$listing"
 rm -f "$listing"
 # With no file at all, clang-format would read standard input and pass.
 if [ "${#files[@]}" -eq 0 ]; then
-    echo "check-format: found no C++ source to check" >&2
+    echo "check-format: found no source to check" >&2
     exit 1
 fi
 if [ "$major" = 14 ]; then

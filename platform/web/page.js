@@ -5,360 +5,449 @@
 'use strict';
 
 var Module = (function() {
-  var canvas = document.getElementById('canvas');
-  var log = document.getElementById('log');
-  var menu = document.getElementById('menu');
-  var menuButton = document.getElementById('menu-button');
-  var notice = document.getElementById('notice');
-  var again = document.getElementById('again');
-  var ended = false;
-  var longPress = 500; // ms, as touch screens open a context menu
-  var returnFocus = null;
+    var canvas = document.getElementById('canvas');
+    var log = document.getElementById('log');
+    var menu = document.getElementById('menu');
+    var menuButton = document.getElementById('menu-button');
+    var notice = document.getElementById('notice');
+    var again = document.getElementById('again');
+    var ended = false;
+    var longPress = 500; // ms, as touch screens open a context menu
+    var returnFocus = null;
 
-  // The banner is drawn over the last frame, which WebGL would have cleared once shown. Made here
-  // with the attributes the program's window asks for, this is the context the program then gets.
-  var gl = canvas.getContext('webgl', {preserveDrawingBuffer: true, alpha: false, depth: false,
-    stencil: false, antialias: false});
+    // The banner is drawn over the last frame, which WebGL would have cleared once shown. Made here
+    // with the attributes the program's window asks for, this is the context the program then gets.
+    var gl = canvas.getContext('webgl', {
+        preserveDrawingBuffer: true,
+        alpha: false,
+        depth: false,
+        stencil: false,
+        antialias: false
+    });
 
-  function print(line) {
-    log.append(line + '\n');
-    log.scrollTop = log.scrollHeight;
-  }
+    function print(line)
+    {
+        log.append(line + '\n');
+        log.scrollTop = log.scrollHeight;
+    }
 
-  // Over the page, with one button; only it takes input from then on.
-  function showNotice(text, button) {
-    ended = true;
-    closeMenu(null);
-    notice.querySelector('p').textContent = text;
-    again.textContent = button;
-    notice.hidden = false;
-    again.focus();
-  }
+    // Over the page, with one button; only it takes input from then on.
+    function showNotice(text, button)
+    {
+        ended = true;
+        closeMenu(null);
+        notice.querySelector('p').textContent = text;
+        again.textContent = button;
+        notice.hidden = false;
+        again.focus();
+    }
 
-  // Menu: the tree that the program built through GLUT (glut.js), as nested role="menu" lists.
-  // A submenu that fits neither beside its entry nor across from it takes its parent's place,
-  // with a way back.
-  function item(label) {
-    var entry = document.createElement('li');
-    entry.setAttribute('role', 'menuitem');
-    entry.tabIndex = -1;
-    entry.append(label);
-    return entry;
-  }
+    // Menu: the tree that the program built through GLUT (glut.js), as nested role="menu" lists.
+    // A submenu that fits neither beside its entry nor across from it takes its parent's place,
+    // with a way back.
+    function item(label)
+    {
+        var entry = document.createElement('li');
+        entry.setAttribute('role', 'menuitem');
+        entry.tabIndex = -1;
+        entry.append(label);
+        return entry;
+    }
 
-  function fill(list, id) {
-    Module.menus[id].entries.forEach(function(entry) {
-      var li = item(entry.label);
-      if (entry.submenu) {
-        li.setAttribute('aria-haspopup', 'menu');
+    function fill(list, id)
+    {
+        Module.menus[id].entries.forEach(function(entry) {
+            var li = item(entry.label);
+            if (entry.submenu) {
+                li.setAttribute('aria-haspopup', 'menu');
+                li.setAttribute('aria-expanded', 'false');
+                var sub = document.createElement('ul');
+                sub.setAttribute('role', 'menu');
+                var back = item('Back');
+                back.className = 'back';
+                sub.append(back);
+                fill(sub, entry.submenu);
+                li.append(sub);
+            } else {
+                li.dataset.menu = id;
+                li.dataset.value = entry.value;
+            }
+            list.append(li);
+        });
+    }
+
+    function menuOpen() { return !menu.hidden; }
+
+    function clamp(value, size, room) { return Math.max(0, Math.min(value, room - size)); }
+
+    function openMenu(x, y, byKeyboard)
+    {
+        if (menuOpen() || ended || !Module.attachedMenu)
+            return;
+        returnFocus = document.activeElement;
+        menu.replaceChildren();
+        menu.classList.remove('covered');
+        fill(menu, Module.attachedMenu);
+        menu.hidden = false;
+        // Just off the pointer, so that the release of the press that opened it chooses nothing.
+        menu.style.left = clamp(x + 2, menu.offsetWidth, innerWidth) + 'px';
+        menu.style.top = clamp(y + 2, menu.offsetHeight, innerHeight) + 'px';
+        menuButton.setAttribute('aria-expanded', 'true');
+        Module.menuStatus(true, x, y);
+        if (byKeyboard)
+            entries(menu)[0].focus();
+    }
+
+    function closeMenu(chosen)
+    {
+        if (!menuOpen())
+            return;
+        menu.hidden = true;
+        menuButton.setAttribute('aria-expanded', 'false');
+        Module.menuStatus(false, 0, 0);
+        if (returnFocus && returnFocus.focus)
+            returnFocus.focus();
+        if (chosen)
+            Module.chooseMenuEntry(Number(chosen.dataset.menu), Number(chosen.dataset.value));
+    }
+
+    function entries(list)
+    {
+        return Array.prototype.filter.call(
+            list.children, function(li) { return li.offsetParent !== null; });
+    }
+
+    function subOf(li) { return li.querySelector(':scope > [role="menu"]'); }
+
+    // A submenu that would open in its parent's place opens on a press, not as the pointer passes.
+    function openSub(li, byHover)
+    {
+        Array.prototype.forEach.call(li.parentElement.children, function(other) {
+            if (other != li && other.classList.contains('open'))
+                closeSub(other);
+        });
+        if (li.classList.contains('open'))
+            return;
+        li.classList.add('open');
+        if (!place(subOf(li), li) && byHover)
+            return closeSub(li);
+        li.setAttribute('aria-expanded', 'true');
+    }
+
+    function closeSub(li)
+    {
+        Array.prototype.forEach.call(li.querySelectorAll('.open'), closeSub);
+        li.classList.remove('open');
         li.setAttribute('aria-expanded', 'false');
-        var sub = document.createElement('ul');
-        sub.setAttribute('role', 'menu');
-        var back = item('Back');
-        back.className = 'back';
-        sub.append(back);
-        fill(sub, entry.submenu);
-        li.append(sub);
-      } else {
-        li.dataset.menu = id;
-        li.dataset.value = entry.value;
-      }
-      list.append(li);
+        li.parentElement.classList.remove('covered');
+    }
+
+    // Beside the entry, to the right or else to the left, moved up where the bottom has no room;
+    // false if it had to take its parent's place.
+    function place(sub, li)
+    {
+        sub.classList.remove('in-place');
+        var box = li.getBoundingClientRect(), width = sub.offsetWidth, height = sub.offsetHeight;
+        var left = box.right - 2 + width <= innerWidth ? box.right - 2 : box.left + 2 - width;
+        var parent = li.parentElement.getBoundingClientRect();
+        if (left < 0) {
+            sub.classList.add('in-place');
+            li.parentElement.classList.add('covered');
+            width = sub.offsetWidth;
+            height = sub.offsetHeight;
+            left = clamp(parent.left, width, innerWidth);
+            box = parent;
+        }
+        sub.style.left = left + 'px';
+        sub.style.top = clamp(box.top, height, innerHeight) + 'px';
+        return box != parent;
+    }
+
+    function inMenu(event)
+    {
+        return event.target instanceof Element && menu.contains(event.target);
+    }
+
+    function entryAt(event) { return inMenu(event) && event.target.closest('[role="menuitem"]'); }
+
+    // An entry: a submenu opens, Back leaves one, any other chooses.
+    function activate(li, byKeyboard)
+    {
+        if (li.classList.contains('back')) {
+            var parent = li.parentElement.parentElement;
+            closeSub(parent);
+            return parent.focus();
+        }
+        if (!subOf(li))
+            return closeMenu(li);
+        openSub(li);
+        if (byKeyboard)
+            entries(subOf(li)).filter(function(e) { return e.className != 'back'; })[0].focus();
+    }
+
+    function keep(event)
+    {
+        event.stopImmediatePropagation();
+        if (event.cancelable)
+            event.preventDefault();
+    }
+
+    // Once the game has ended, only the notice takes input, as a page takes it.
+    function over(event)
+    {
+        if (!ended)
+            return false;
+        if (event.target instanceof Node && notice.contains(event.target))
+            event.stopImmediatePropagation();
+        else
+            keep(event);
+        return true;
+    }
+
+    // While the menu is open no press reaches the game; a press outside the menu closes it. An
+    // entry acts on release, so that no release lands in a submenu its press opened. The right
+    // button is the menu's, as the toolkit keeps it; the menu opens on the browser's contextmenu.
+    var rightHeld = false, skipRelease = false;
+    function onPress(event)
+    {
+        if (event.button == 2)
+            rightHeld = true;
+        if (over(event))
+            return;
+        if (menuOpen()) {
+            if (!entryAt(event))
+                closeMenu(null);
+            return keep(event);
+        }
+        if (event.button == 2 && event.target == canvas)
+            keep(event);
+    }
+
+    function onRelease(event)
+    {
+        if (event.button == 2)
+            rightHeld = false;
+        if (over(event))
+            return;
+        if (skipRelease && event.button == 2) {
+            skipRelease = false; // the press that opened the menu, wherever the menu came to lie
+            return keep(event);
+        }
+        if (menuOpen()) {
+            var li = entryAt(event);
+            if (li)
+                activate(li);
+            return keep(event);
+        }
+        if (event.button == 2)
+            keep(event);
+    }
+
+    // As the mouse moves, not as a menu appears under a pointer at rest.
+    var lastMove = '';
+    function onHover(event)
+    {
+        var li = entryAt(event), at = event.clientX + ',' + event.clientY;
+        if (!li || event.pointerType != 'mouse' || at == lastMove)
+            return;
+        lastMove = at;
+        li.focus({ preventScroll: true });
+        if (subOf(li))
+            openSub(li, true);
+        else
+            Array.prototype.forEach.call(
+                li.parentElement.querySelectorAll(':scope > .open'), closeSub);
+    }
+
+    function onContextMenu(event)
+    {
+        if (event.target == log)
+            return; // its own, to copy text
+        event.preventDefault();
+        if (over(event) || menuOpen())
+            return;
+        if (touch)
+            endTouch(); // a long press the browser recognised
+        skipRelease = rightHeld;
+        if (event.clientX || event.clientY)
+            openMenu(event.clientX, event.clientY, false);
+        else
+            openFromButton();
+    }
+
+    function openFromButton()
+    {
+        var box = menuButton.getBoundingClientRect();
+        openMenu(box.left, box.bottom, true);
+    }
+
+    // The usual menu keys: arrows, Home and End move, Enter, Space and Right open or choose, Left
+    // and Escape go back. Shift+F10 and the context-menu key open it.
+    function onMenuKey(event)
+    {
+        var li = document.activeElement;
+        if (!(li instanceof Element) || !menu.contains(li) || li.getAttribute('role') != 'menuitem')
+            li = entries(menu)[0];
+        var list = entries(li.parentElement), at = list.indexOf(li);
+        var inSub = li.parentElement != menu;
+        switch (event.key) {
+        case 'ArrowDown':
+            return list[(at + 1) % list.length].focus();
+        case 'ArrowUp':
+            return list[(at + list.length - 1) % list.length].focus();
+        case 'Home':
+            return list[0].focus();
+        case 'End':
+            return list[list.length - 1].focus();
+        case 'Enter':
+        case ' ':
+            return activate(li, true);
+        case 'ArrowRight':
+            return subOf(li) && activate(li, true);
+        case 'ArrowLeft':
+        case 'Escape':
+            if (!inSub)
+                return event.key == 'Escape' && closeMenu(null);
+            var parent = li.parentElement.parentElement;
+            closeSub(parent);
+            return parent.focus();
+        }
+    }
+
+    function onKey(event)
+    {
+        if (over(event))
+            return;
+        var asks = event.key == 'ContextMenu' || (event.key == 'F10' && event.shiftKey);
+        if (!menuOpen() && !(asks && event.type == 'keydown'))
+            return;
+        keep(event);
+        if (event.type != 'keydown')
+            return;
+        if (menuOpen())
+            onMenuKey(event);
+        else
+            openFromButton();
+    }
+
+    // One finger plays as the mouse's left button; held still, it opens the menu.
+    var touch = null;
+
+    function mouse(type, point)
+    {
+        canvas.dispatchEvent(new MouseEvent(type, {
+            bubbles: true,
+            cancelable: true,
+            button: 0,
+            buttons: type == 'mouseup' ? 0 : 1,
+            clientX: point.clientX,
+            clientY: point.clientY
+        }));
+    }
+
+    function endTouch()
+    {
+        var held = touch;
+        clearTimeout(held.timer);
+        touch = null;
+        mouse('mouseup', held);
+        return held;
+    }
+
+    function ownTouch(event)
+    {
+        if (!touch)
+            return null;
+        return Array.prototype.find.call(
+            event.changedTouches, function(t) { return t.identifier == touch.id; });
+    }
+
+    function onTouch(event)
+    {
+        if (over(event))
+            return;
+        if (event.type == 'touchstart') {
+            if (event.target != canvas)
+                return; // on the menu, a tap is a click
+            keep(event);
+            if (menuOpen())
+                return closeMenu(null);
+            if (touch)
+                return;
+            var first = event.changedTouches[0];
+            touch = { id: first.identifier, clientX: first.clientX, clientY: first.clientY };
+            touch.timer = setTimeout(function() {
+                var held = endTouch();
+                openMenu(held.clientX, held.clientY, false);
+            }, longPress);
+            return mouse('mousedown', first);
+        }
+        var t = ownTouch(event);
+        if (!t)
+            return;
+        keep(event);
+        if (event.type == 'touchmove') {
+            if (Math.hypot(t.clientX - touch.clientX, t.clientY - touch.clientY) > 8)
+                clearTimeout(touch.timer);
+            touch.clientX = t.clientX;
+            touch.clientY = t.clientY;
+            return mouse('mousemove', t);
+        }
+        endTouch();
+    }
+
+    var capture = { capture: true, passive: false };
+    window.addEventListener('mousedown', onPress, capture);
+    window.addEventListener('mouseup', onRelease, capture);
+    window.addEventListener('keydown', onKey, capture);
+    window.addEventListener('keyup', onKey, capture);
+    window.addEventListener('contextmenu', onContextMenu, capture);
+    menu.addEventListener('pointermove', onHover);
+    ['touchstart', 'touchmove', 'touchend', 'touchcancel'].forEach(function(
+        type) { window.addEventListener(type, onTouch, capture); });
+    menuButton.addEventListener('click', function() {
+        if (menuOpen())
+            closeMenu(null);
+        else
+            openFromButton();
     });
-  }
+    again.addEventListener('click', function() { location.reload(); });
 
-  function menuOpen() { return !menu.hidden; }
+    // A window moved to a screen of another pixel density is resized as far as the program goes.
+    function refit() { window.dispatchEvent(new Event('resize')); }
+    (function followRatio() {
+        matchMedia('(resolution: ' + devicePixelRatio + 'dppx)')
+            .addEventListener('change', function() {
+                refit();
+                followRatio();
+            }, { once: true });
+    })();
 
-  function clamp(value, size, room) { return Math.max(0, Math.min(value, room - size)); }
-
-  function openMenu(x, y, byKeyboard) {
-    if (menuOpen() || ended || !Module.attachedMenu) return;
-    returnFocus = document.activeElement;
-    menu.replaceChildren();
-    menu.classList.remove('covered');
-    fill(menu, Module.attachedMenu);
-    menu.hidden = false;
-    // Just off the pointer, so that the release of the press that opened it chooses nothing.
-    menu.style.left = clamp(x + 2, menu.offsetWidth, innerWidth) + 'px';
-    menu.style.top = clamp(y + 2, menu.offsetHeight, innerHeight) + 'px';
-    menuButton.setAttribute('aria-expanded', 'true');
-    Module.menuStatus(true, x, y);
-    if (byKeyboard) entries(menu)[0].focus();
-  }
-
-  function closeMenu(chosen) {
-    if (!menuOpen()) return;
-    menu.hidden = true;
-    menuButton.setAttribute('aria-expanded', 'false');
-    Module.menuStatus(false, 0, 0);
-    if (returnFocus && returnFocus.focus) returnFocus.focus();
-    if (chosen) Module.chooseMenuEntry(Number(chosen.dataset.menu), Number(chosen.dataset.value));
-  }
-
-  function entries(list) {
-    return Array.prototype.filter.call(list.children, function(li) {
-      return li.offsetParent !== null;
-    });
-  }
-
-  function subOf(li) { return li.querySelector(':scope > [role="menu"]'); }
-
-  // A submenu that would open in its parent's place opens on a press, not as the pointer passes.
-  function openSub(li, byHover) {
-    Array.prototype.forEach.call(li.parentElement.children, function(other) {
-      if (other != li && other.classList.contains('open')) closeSub(other);
-    });
-    if (li.classList.contains('open')) return;
-    li.classList.add('open');
-    if (!place(subOf(li), li) && byHover) return closeSub(li);
-    li.setAttribute('aria-expanded', 'true');
-  }
-
-  function closeSub(li) {
-    Array.prototype.forEach.call(li.querySelectorAll('.open'), closeSub);
-    li.classList.remove('open');
-    li.setAttribute('aria-expanded', 'false');
-    li.parentElement.classList.remove('covered');
-  }
-
-  // Beside the entry, to the right or else to the left, moved up where the bottom has no room;
-  // false if it had to take its parent's place.
-  function place(sub, li) {
-    sub.classList.remove('in-place');
-    var box = li.getBoundingClientRect(), width = sub.offsetWidth, height = sub.offsetHeight;
-    var left = box.right - 2 + width <= innerWidth ? box.right - 2 : box.left + 2 - width;
-    var parent = li.parentElement.getBoundingClientRect();
-    if (left < 0) {
-      sub.classList.add('in-place');
-      li.parentElement.classList.add('covered');
-      width = sub.offsetWidth;
-      height = sub.offsetHeight;
-      left = clamp(parent.left, width, innerWidth);
-      box = parent;
+    // Served, the page can go on a home screen and keeps its files for play with no network; from
+    // a file it needs neither, and a browser would refuse it the manifest.
+    if (location.protocol != 'file:') {
+        var manifest = document.createElement('link');
+        manifest.rel = 'manifest';
+        manifest.href = 'manifest.webmanifest';
+        document.head.append(manifest);
+        if ('serviceWorker' in navigator)
+            navigator.serviceWorker.register('sw.js');
     }
-    sub.style.left = left + 'px';
-    sub.style.top = clamp(box.top, height, innerHeight) + 'px';
-    return box != parent;
-  }
 
-  function inMenu(event) { return event.target instanceof Element && menu.contains(event.target); }
+    if (!gl)
+        setTimeout(showNotice, 0,
+            'This browser cannot draw the board: WebGL is turned off or ' +
+                'missing. Turn on hardware acceleration in its settings, or open the game in another '
+                +
+                'browser.',
+            'Try again');
 
-  function entryAt(event) { return inMenu(event) && event.target.closest('[role="menuitem"]'); }
-
-  // An entry: a submenu opens, Back leaves one, any other chooses.
-  function activate(li, byKeyboard) {
-    if (li.classList.contains('back')) {
-      var parent = li.parentElement.parentElement;
-      closeSub(parent);
-      return parent.focus();
-    }
-    if (!subOf(li)) return closeMenu(li);
-    openSub(li);
-    if (byKeyboard) entries(subOf(li)).filter(function(e) { return e.className != 'back'; })[0]
-        .focus();
-  }
-
-  function keep(event) {
-    event.stopImmediatePropagation();
-    if (event.cancelable) event.preventDefault();
-  }
-
-  // Once the game has ended, only the notice takes input, as a page takes it.
-  function over(event) {
-    if (!ended) return false;
-    if (event.target instanceof Node && notice.contains(event.target))
-      event.stopImmediatePropagation();
-    else
-      keep(event);
-    return true;
-  }
-
-  // While the menu is open no press reaches the game; a press outside the menu closes it. An
-  // entry acts on release, so that no release lands in a submenu its press opened. The right
-  // button is the menu's, as the toolkit keeps it; the menu opens on the browser's contextmenu.
-  var rightHeld = false, skipRelease = false;
-  function onPress(event) {
-    if (event.button == 2) rightHeld = true;
-    if (over(event)) return;
-    if (menuOpen()) {
-      if (!entryAt(event)) closeMenu(null);
-      return keep(event);
-    }
-    if (event.button == 2 && event.target == canvas) keep(event);
-  }
-
-  function onRelease(event) {
-    if (event.button == 2) rightHeld = false;
-    if (over(event)) return;
-    if (skipRelease && event.button == 2) {
-      skipRelease = false; // the press that opened the menu, wherever the menu came to lie
-      return keep(event);
-    }
-    if (menuOpen()) {
-      var li = entryAt(event);
-      if (li) activate(li);
-      return keep(event);
-    }
-    if (event.button == 2) keep(event);
-  }
-
-  // As the mouse moves, not as a menu appears under a pointer at rest.
-  var lastMove = '';
-  function onHover(event) {
-    var li = entryAt(event), at = event.clientX + ',' + event.clientY;
-    if (!li || event.pointerType != 'mouse' || at == lastMove) return;
-    lastMove = at;
-    li.focus({preventScroll: true});
-    if (subOf(li)) openSub(li, true);
-    else Array.prototype.forEach.call(li.parentElement.querySelectorAll(':scope > .open'), closeSub);
-  }
-
-  function onContextMenu(event) {
-    if (event.target == log) return; // its own, to copy text
-    event.preventDefault();
-    if (over(event) || menuOpen()) return;
-    if (touch) endTouch(); // a long press the browser recognised
-    skipRelease = rightHeld;
-    if (event.clientX || event.clientY) openMenu(event.clientX, event.clientY, false);
-    else openFromButton();
-  }
-
-  function openFromButton() {
-    var box = menuButton.getBoundingClientRect();
-    openMenu(box.left, box.bottom, true);
-  }
-
-  // The usual menu keys: arrows, Home and End move, Enter, Space and Right open or choose, Left
-  // and Escape go back. Shift+F10 and the context-menu key open it.
-  function onMenuKey(event) {
-    var li = document.activeElement;
-    if (!(li instanceof Element) || !menu.contains(li) || li.getAttribute('role') != 'menuitem')
-      li = entries(menu)[0];
-    var list = entries(li.parentElement), at = list.indexOf(li);
-    var inSub = li.parentElement != menu;
-    switch (event.key) {
-    case 'ArrowDown': return list[(at + 1) % list.length].focus();
-    case 'ArrowUp': return list[(at + list.length - 1) % list.length].focus();
-    case 'Home': return list[0].focus();
-    case 'End': return list[list.length - 1].focus();
-    case 'Enter': case ' ': return activate(li, true);
-    case 'ArrowRight': return subOf(li) && activate(li, true);
-    case 'ArrowLeft': case 'Escape':
-      if (!inSub) return event.key == 'Escape' && closeMenu(null);
-      var parent = li.parentElement.parentElement;
-      closeSub(parent);
-      return parent.focus();
-    }
-  }
-
-  function onKey(event) {
-    if (over(event)) return;
-    var asks = event.key == 'ContextMenu' || (event.key == 'F10' && event.shiftKey);
-    if (!menuOpen() && !(asks && event.type == 'keydown')) return;
-    keep(event);
-    if (event.type != 'keydown') return;
-    if (menuOpen()) onMenuKey(event);
-    else openFromButton();
-  }
-
-  // One finger plays as the mouse's left button; held still, it opens the menu.
-  var touch = null;
-
-  function mouse(type, point) {
-    canvas.dispatchEvent(new MouseEvent(type, {bubbles: true, cancelable: true, button: 0,
-      buttons: type == 'mouseup' ? 0 : 1, clientX: point.clientX, clientY: point.clientY}));
-  }
-
-  function endTouch() {
-    var held = touch;
-    clearTimeout(held.timer);
-    touch = null;
-    mouse('mouseup', held);
-    return held;
-  }
-
-  function ownTouch(event) {
-    if (!touch) return null;
-    return Array.prototype.find.call(event.changedTouches, function(t) {
-      return t.identifier == touch.id;
-    });
-  }
-
-  function onTouch(event) {
-    if (over(event)) return;
-    if (event.type == 'touchstart') {
-      if (event.target != canvas) return; // on the menu, a tap is a click
-      keep(event);
-      if (menuOpen()) return closeMenu(null);
-      if (touch) return;
-      var first = event.changedTouches[0];
-      touch = {id: first.identifier, clientX: first.clientX, clientY: first.clientY};
-      touch.timer = setTimeout(function() {
-        var held = endTouch();
-        openMenu(held.clientX, held.clientY, false);
-      }, longPress);
-      return mouse('mousedown', first);
-    }
-    var t = ownTouch(event);
-    if (!t) return;
-    keep(event);
-    if (event.type == 'touchmove') {
-      if (Math.hypot(t.clientX - touch.clientX, t.clientY - touch.clientY) > 8)
-        clearTimeout(touch.timer);
-      touch.clientX = t.clientX;
-      touch.clientY = t.clientY;
-      return mouse('mousemove', t);
-    }
-    endTouch();
-  }
-
-  var capture = {capture: true, passive: false};
-  window.addEventListener('mousedown', onPress, capture);
-  window.addEventListener('mouseup', onRelease, capture);
-  window.addEventListener('keydown', onKey, capture);
-  window.addEventListener('keyup', onKey, capture);
-  window.addEventListener('contextmenu', onContextMenu, capture);
-  menu.addEventListener('pointermove', onHover);
-  ['touchstart', 'touchmove', 'touchend', 'touchcancel'].forEach(function(type) {
-    window.addEventListener(type, onTouch, capture);
-  });
-  menuButton.addEventListener('click', function() {
-    if (menuOpen()) closeMenu(null);
-    else openFromButton();
-  });
-  again.addEventListener('click', function() { location.reload(); });
-
-  // A window moved to a screen of another pixel density is resized as far as the program goes.
-  function refit() { window.dispatchEvent(new Event('resize')); }
-  (function followRatio() {
-    matchMedia('(resolution: ' + devicePixelRatio + 'dppx)').addEventListener('change',
-      function() {
-        refit();
-        followRatio();
-      }, {once: true});
-  })();
-
-  // Served, the page can go on a home screen and keeps its files for play with no network; from
-  // a file it needs neither, and a browser would refuse it the manifest.
-  if (location.protocol != 'file:') {
-    var manifest = document.createElement('link');
-    manifest.rel = 'manifest';
-    manifest.href = 'manifest.webmanifest';
-    document.head.append(manifest);
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
-  }
-
-  if (!gl)
-    setTimeout(showNotice, 0, 'This browser cannot draw the board: WebGL is turned off or ' +
-      'missing. Turn on hardware acceleration in its settings, or open the game in another ' +
-      'browser.', 'Try again');
-
-  return {
-    canvas: canvas,
-    print: print,
-    // The program writes nothing there; the runtime's own notices are no errors.
-    printErr: function(line) { console.warn(line); },
-    // Escape and Quit end the program: the page says so and offers a new start.
-    onExit: function() { showNotice('The game has ended.', 'Play again'); },
-  };
+    return {
+        canvas: canvas,
+        print: print,
+        // The program writes nothing there; the runtime's own notices are no errors.
+        printErr: function(line) { console.warn(line); },
+        // Escape and Quit end the program: the page says so and offers a new start.
+        onExit: function() { showNotice('The game has ended.', 'Play again'); },
+    };
 })();
