@@ -148,9 +148,15 @@ var Module = (function() {
     {
         sub.classList.remove('in-place');
         var box = li.getBoundingClientRect(), width = sub.offsetWidth, height = sub.offsetHeight;
-        var left = box.right - 2 + width <= innerWidth ? box.right - 2 : box.left + 2 - width;
+        var right = box.right - 2, left = box.left + 2 - width;
+        // A cascade that turned left goes on to the left while it has room.
+        var fits = [right + width <= innerWidth && right, left >= 0 && left];
+        if (li.parentElement.dataset.side == 'left')
+            fits.reverse();
+        left = fits[0] !== false ? fits[0] : fits[1];
+        sub.dataset.side = left === right ? 'right' : 'left';
         var parent = li.parentElement.getBoundingClientRect();
-        if (left < 0) {
+        if (left === false) {
             sub.classList.add('in-place');
             li.parentElement.classList.add('covered');
             width = sub.offsetWidth;
