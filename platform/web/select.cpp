@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Desktop GL's selection mode, which WebGL and Emscripten's emulation lack, so that `pick` and the
-// shell's walk of the hit records stay as they are. While selecting, the scene is drawn into a
-// small offscreen target exactly the size of the pick region, and at each change of the name
-// stack the target is read back: anything drawn there since the last change is a hit for the
-// names then on the stack, recorded as desktop GL records it (count, depths, names).
+// shell's walk of the hit records stay as they are. While selecting, the scene goes to an
+// offscreen target of tiles, each the size of the pick region: every state of the name stack
+// draws into a tile of its own, and the target is read back once, as selection ends (a read is a
+// full stall of the pipeline). A tile drawn into is a hit for the names of its state, recorded
+// as desktop GL records it (count, depths, names) and in the same order.
 // Framebuffers come from the extensions' header, which GL/gl.h includes.
 #define GL_GLEXT_PROTOTYPES
 #include "platform/web/gl.h"
@@ -14,53 +15,107 @@
 
 namespace {
 
+// Enough tiles of a few pixels for any scene the program draws, read back in one go.
+constexpr int targetSide = 256;
+
 struct selection {
     GLuint* buffer = nullptr;
     GLsizei capacity = 0;
-    GLsizei used = 0;
+    GLsizei wanted = 0; // words the records need, written while they fit
     GLint hits = 0;
-    bool overflow = false;
     bool active = false;
     std::vector<GLuint> names;
+    // The names of each tiled state, after their count; kept, as the pixels, from one press to
+    // the next so that none allocates.
+    std::vector<GLuint> states;
+    int tiles = 0;
+    std::vector<GLubyte> pixels;
     GLint viewport[4] = {};
     GLuint target = 0, texture = 0;
-    int width = 0, height = 0;
+    int side = 0; // the target's, square
+    int width = 0, height = 0; // a tile's; 0 until the pick region is known
 } select_;
 
-void clearTarget()
+int tilesAcross() { return select_.side / select_.width; }
+
+int tileCapacity() { return tilesAcross() * (select_.side / select_.height); }
+
+void useTile(int tile)
 {
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT);
+    const int x = tile % tilesAcross() * select_.width, y = tile / tilesAcross() * select_.height;
+    glViewport(x, y, select_.width, select_.height);
 }
 
-// Every colour the program draws is opaque, and the target starts transparent.
-bool drawnSinceCleared()
+// WebGL hands out a texture's new storage cleared, which clears the target without a clear colour
+// of its own: asking for the program's to put it back would stall the pipeline as a read does.
+void clearTarget()
 {
-    std::vector<GLubyte> pixels(static_cast<size_t>(select_.width) * select_.height * 4);
-    glReadPixels(0, 0, select_.width, select_.height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    for (size_t i = 3; i < pixels.size(); i += 4)
-        if (pixels[i] != 0)
-            return true;
+    glBindTexture(GL_TEXTURE_2D, select_.texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, select_.side, select_.side, 0, GL_RGBA,
+        GL_UNSIGNED_BYTE, nullptr);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void record(GLuint word)
+{
+    if (select_.wanted < select_.capacity)
+        select_.buffer[select_.wanted] = word;
+    ++select_.wanted;
+}
+
+// Every colour the program draws is opaque, and the target starts transparent. What the program
+// draws while selecting is polygons, which the view volume keeps inside their tile's viewport.
+bool drawn(int tile, int rowLength)
+{
+    const int x = tile % tilesAcross() * select_.width, y = tile / tilesAcross() * select_.height;
+    for (int row = y; row < y + select_.height; ++row)
+        for (int column = x; column < x + select_.width; ++column)
+            if (select_.pixels[(static_cast<size_t>(row) * rowLength + column) * 4 + 3] != 0)
+                return true;
     return false;
 }
 
-// What desktop GL does before the name stack changes: one record if anything was hit.
-void recordHit()
+// The records of the tiles drawn so far, read back in one go; the target is then free again.
+void resolve()
 {
-    if (!select_.active || select_.target == 0 || !drawnSinceCleared())
+    if (select_.tiles == 0)
         return;
-    const GLsizei size = 3 + static_cast<GLsizei>(select_.names.size());
-    if (select_.used + size > select_.capacity) {
-        select_.overflow = true;
-    } else {
-        GLuint* record = select_.buffer + select_.used;
-        record[0] = static_cast<GLuint>(select_.names.size());
-        record[1] = record[2] = 0; // depths: the program never reads them
-        std::copy(select_.names.begin(), select_.names.end(), record + 3);
-        select_.used += size;
+    const int across = std::min(select_.tiles, tilesAcross());
+    const int rows = (select_.tiles + tilesAcross() - 1) / tilesAcross();
+    const int width = across * select_.width;
+    glReadPixels(
+        0, 0, width, rows * select_.height, GL_RGBA, GL_UNSIGNED_BYTE, select_.pixels.data());
+    const GLuint* state = select_.states.data();
+    for (int tile = 0; tile < select_.tiles; state += 1 + *state, ++tile) {
+        if (!drawn(tile, width))
+            continue;
+        // As desktop GL counts words, it writes what fits of a record and counts the rest.
+        record(*state);
+        record(0); // the depths: the program never reads them
+        record(0);
+        for (GLuint i = 1; i <= *state; ++i)
+            record(state[i]);
         ++select_.hits;
     }
-    clearTarget();
+    select_.states.clear();
+    select_.tiles = 0;
+}
+
+// What desktop GL does at each change of the name stack: the state that ends gets its record if
+// anything was drawn in it. Here its tile is set aside and the next state drawn in the next one.
+// Outside selection, as there, the name stack stays as it is.
+bool endState()
+{
+    if (!select_.active || select_.width == 0)
+        return select_.active;
+    select_.states.push_back(static_cast<GLuint>(select_.names.size()));
+    select_.states.insert(select_.states.end(), select_.names.begin(), select_.names.end());
+    if (++select_.tiles == tileCapacity()) {
+        resolve();
+        clearTarget();
+    }
+    useTile(select_.tiles);
+    return true;
 }
 
 void useTarget(int width, int height)
@@ -69,15 +124,21 @@ void useTarget(int width, int height)
         glGenFramebuffers(1, &select_.target);
         glGenTextures(1, &select_.texture);
     }
-    glBindTexture(GL_TEXTURE_2D, select_.texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    select_.side = std::max({ select_.side, targetSide, width, height });
+    select_.pixels.resize(static_cast<size_t>(select_.side) * select_.side * 4);
+    clearTarget();
     glBindFramebuffer(GL_FRAMEBUFFER, select_.target);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, select_.texture, 0);
     select_.width = width;
     select_.height = height;
-    glViewport(0, 0, width, height);
-    clearTarget();
+    useTile(0);
+}
+
+void leaveTarget()
+{
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    const GLint* v = select_.viewport;
+    glViewport(v[0], v[1], v[2], v[3]);
 }
 
 } // namespace
@@ -93,17 +154,14 @@ void glSelectBuffer(GLsizei size, GLuint* buffer)
 GLint glRenderMode(GLenum mode)
 {
     GLint result = 0;
-    if (select_.active) {
-        recordHit();
-        result = select_.overflow ? -1 : select_.hits;
-        if (select_.width > 0) {
-            glBindFramebuffer(GL_FRAMEBUFFER, 0);
-            const GLint* v = select_.viewport;
-            glViewport(v[0], v[1], v[2], v[3]);
-        }
+    if (select_.active && select_.width > 0) {
+        endState();
+        resolve();
+        leaveTarget();
     }
-    select_.used = select_.hits = 0;
-    select_.overflow = false;
+    if (select_.active)
+        result = select_.wanted > select_.capacity ? -1 : select_.hits;
+    select_.wanted = select_.hits = 0;
     select_.active = mode == GL_SELECT;
     select_.names.clear();
     select_.width = select_.height = 0;
@@ -112,32 +170,30 @@ GLint glRenderMode(GLenum mode)
 
 void glInitNames()
 {
-    recordHit();
-    select_.names.clear();
+    if (endState())
+        select_.names.clear();
 }
 
 void glPushName(GLuint name)
 {
-    recordHit();
-    select_.names.push_back(name);
+    if (endState())
+        select_.names.push_back(name);
 }
 
 void glPopName()
 {
-    recordHit();
-    if (!select_.names.empty())
+    if (endState() && !select_.names.empty())
         select_.names.pop_back();
 }
 
 void glLoadName(GLuint name)
 {
-    recordHit();
-    if (!select_.names.empty())
+    if (endState() && !select_.names.empty())
         select_.names.back() = name;
 }
 
-// As GLU computes it; while selecting, the region is also the whole of the offscreen target,
-// pixel for pixel, so that what covers a pixel of the canvas covers it there too.
+// As GLU computes it; while selecting, the region is also a tile of the offscreen target, pixel
+// for pixel, so that what covers a pixel of the canvas covers it there too.
 void gluPickMatrix(GLdouble x, GLdouble y, GLdouble width, GLdouble height, GLint* viewport)
 {
     if (width <= 0 || height <= 0)
@@ -146,7 +202,9 @@ void gluPickMatrix(GLdouble x, GLdouble y, GLdouble width, GLdouble height, GLin
         static_cast<GLfloat>((viewport[3] - 2 * (y - viewport[1])) / height), 0);
     glScalef(
         static_cast<GLfloat>(viewport[2] / width), static_cast<GLfloat>(viewport[3] / height), 1);
-    if (select_.active) {
+    // The program sets one region a selection; were there another, it would share the first's
+    // tiles.
+    if (select_.active && select_.width == 0) {
         std::copy(viewport, viewport + 4, select_.viewport);
         useTarget(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)));
     }
