@@ -65,12 +65,12 @@ void record(GLuint word)
 
 // Every colour the program draws is opaque, and the target starts transparent. What the program
 // draws while selecting is polygons, which the view volume keeps inside their tile's viewport.
-bool drawn(int tile, int rowLength)
+bool drawn(int tile)
 {
     const int x = tile % tilesAcross() * select_.width, y = tile / tilesAcross() * select_.height;
     for (int row = y; row < y + select_.height; ++row)
         for (int column = x; column < x + select_.width; ++column)
-            if (select_.pixels[(static_cast<size_t>(row) * rowLength + column) * 4 + 3] != 0)
+            if (select_.pixels[(static_cast<size_t>(row) * select_.side + column) * 4 + 3] != 0)
                 return true;
     return false;
 }
@@ -80,14 +80,12 @@ void resolve()
 {
     if (select_.tiles == 0)
         return;
-    const int across = std::min(select_.tiles, tilesAcross());
     const int rows = (select_.tiles + tilesAcross() - 1) / tilesAcross();
-    const int width = across * select_.width;
-    glReadPixels(
-        0, 0, width, rows * select_.height, GL_RGBA, GL_UNSIGNED_BYTE, select_.pixels.data());
+    glReadPixels(0, 0, select_.side, rows * select_.height, GL_RGBA, GL_UNSIGNED_BYTE,
+        select_.pixels.data());
     const GLuint* state = select_.states.data();
     for (int tile = 0; tile < select_.tiles; state += 1 + *state, ++tile) {
-        if (!drawn(tile, width))
+        if (!drawn(tile))
             continue;
         // As desktop GL counts words, it writes what fits of a record and counts the rest.
         record(*state);
