@@ -75,7 +75,7 @@ bool drawn(int tile)
     return false;
 }
 
-// The records of the tiles drawn so far, read back in one go; the target is then free again.
+// The records of the tiles drawn so far, read back in one go; the target is then clear again.
 void resolve()
 {
     if (select_.tiles == 0)
@@ -97,6 +97,7 @@ void resolve()
     }
     select_.states.clear();
     select_.tiles = 0;
+    clearTarget();
 }
 
 // What desktop GL does at each change of the name stack: the state that ends gets its record if
@@ -108,10 +109,8 @@ bool endState()
         return select_.active;
     select_.states.push_back(static_cast<GLuint>(select_.names.size()));
     select_.states.insert(select_.states.end(), select_.names.begin(), select_.names.end());
-    if (++select_.tiles == tileCapacity()) {
+    if (++select_.tiles == tileCapacity())
         resolve();
-        clearTarget();
-    }
     useTile(select_.tiles);
     return true;
 }
@@ -122,9 +121,12 @@ void useTarget(int width, int height)
         glGenFramebuffers(1, &select_.target);
         glGenTextures(1, &select_.texture);
     }
-    select_.side = std::max({ select_.side, targetSide, width, height });
-    select_.pixels.resize(static_cast<size_t>(select_.side) * select_.side * 4);
-    clearTarget();
+    const int side = std::max({ targetSide, width, height });
+    if (side > select_.side) {
+        select_.side = side;
+        select_.pixels.resize(static_cast<size_t>(side) * side * 4);
+        clearTarget();
+    }
     glBindFramebuffer(GL_FRAMEBUFFER, select_.target);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, select_.texture, 0);
     select_.width = width;
