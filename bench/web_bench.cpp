@@ -20,7 +20,7 @@ double secondsSince(clock_type::time_point start)
 
 void PageToFirstBoardFrame(benchmark::State& state)
 {
-    e2e::page p(550, 550);
+    e2e::page p("chromium", 550, 550);
     for (auto _ : state) {
         const auto start = clock_type::now();
         if (!p.open())
@@ -30,30 +30,30 @@ void PageToFirstBoardFrame(benchmark::State& state)
 }
 BENCHMARK(PageToFirstBoardFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
-void ToPieceDrawn(benchmark::State& state, bool drag)
+void mouse(e2e::page& p, const char* type, int x, int y)
 {
-    e2e::page p(550, 550);
-    const int x = p.x(4.5f), y = p.y(1.1f); // e2's pawn, put back by each release or held
-    if (drag)
-        p.mouse("mousePressed", x, y);
+    p.browser->perform(e2e::json::array({ { { "type", "pointer" }, { "id", "mouse" },
+        { "parameters", { { "pointerType", "mouse" } } },
+        { "actions", { { { "type", type }, { "button", 0 }, { "x", x }, { "y", y } } } } } }));
+}
+
+void toPieceDrawn(benchmark::State& state, bool drag)
+{
+    e2e::page p("chromium", 550, 550);
+    const int x = p.x(4.5f), y = p.y(1.1f); // e2's pawn, held, or put back by each release
+    mouse(p, "pointerMove", x, y);
+    mouse(p, drag ? "pointerDown" : "pointerMove", x, y);
     for (auto _ : state) {
         const auto start = clock_type::now();
-        p.mouse(drag ? "mouseMoved" : "mousePressed", x + (drag && state.iterations() % 2) * 10, y);
-        p.call("Runtime.evaluate",
-            R"x({"expression":"new Promise(drawn => )x"
-            R"x(requestAnimationFrame(drawn))","awaitPromise":true})x");
+        mouse(p, drag ? "pointerMove" : "pointerDown", x + drag * 10, y);
+        p.browser->evaluate("new Promise(drawn => requestAnimationFrame(drawn))");
         state.SetIterationTime(secondsSince(start));
-        if (!drag)
-            p.mouse("mouseReleased", x, y, "left", 0);
+        mouse(p, drag ? "pointerMove" : "pointerUp", x, y);
     }
 }
-BENCHMARK_CAPTURE(ToPieceDrawn, FromPress, false)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(50);
-BENCHMARK_CAPTURE(ToPieceDrawn, FromDragStep, true)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(50);
+void PressToLiftedPieceDrawn(benchmark::State& state) { toPieceDrawn(state, false); }
+void DragToMovedPieceDrawn(benchmark::State& state) { toPieceDrawn(state, true); }
+BENCHMARK(PressToLiftedPieceDrawn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(DragToMovedPieceDrawn)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
 
 } // namespace
