@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Selection mode on Mesa without a memory leak, for every build that links the system's libGL.
+// Selection and feedback modes on Mesa without a leak, in every build on the system's libGL.
 //
 // Mesa 22.3 (Debian 12) selects in software on drivers without PIPE_CAP_HARDWARE_GL_SELECT
 // (llvmpipe, softpipe, crocus) through st_feedback_draw_vbo (st_draw_feedback.c). It takes a
@@ -9,10 +9,11 @@
 // one selection has read, with the frames drawn before it is full, is never freed: about 30 KB
 // a press. Arrays in client memory are no buffer object and take no reference.
 //
-// So while selecting, each glBegin to glEnd of the program is gathered here and drawn from client
-// memory by one glDrawArrays; the hits and their depths are those of the same vertices. In every
-// other mode the calls go straight on. The program's definitions come first in symbol lookup, so
-// the games' own calls pass through here; the vertex calls gathered are the two the program makes.
+// So outside render mode (in selection, and in feedback, which takes the same path), each glBegin
+// to glEnd of the program is gathered here and drawn from client memory by one glDrawArrays; the
+// hits and their depths are those of the same vertices. In render mode the calls go straight on.
+// The program's definitions come first in symbol lookup, so the games' own calls pass through here;
+// the vertex calls gathered are the two the program makes.
 #include "platform/gl.h"
 
 #include <cstdio>
@@ -22,7 +23,7 @@
 
 namespace {
 
-bool selecting = false;
+bool throughFeedback = false; // selection or feedback mode, drawn by st_feedback_draw_vbo
 bool gathering = false;
 GLenum gatheredMode = GL_POINTS;
 std::vector<GLfloat> gathered; // x, y; kept between presses, so a press allocates nothing
@@ -61,14 +62,14 @@ GLint glRenderMode(GLenum mode)
     // Only a change the library made counts: a refused one leaves the mode as it was.
     GLint now = GL_RENDER;
     glGetIntegerv(GL_RENDER_MODE, &now);
-    selecting = now == GL_SELECT;
+    throughFeedback = now != GL_RENDER;
     return result;
 }
 
 void glBegin(GLenum mode)
 {
     static const auto next = libraryDefinition<void (*)(GLenum)>("glBegin");
-    if (!selecting)
+    if (!throughFeedback)
         return next(mode);
     gathering = true;
     gatheredMode = mode;
