@@ -6,7 +6,6 @@
 
 #include "platform/gl.h"
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -30,13 +29,6 @@ namespace {
     }
 
     float unitPixels() { return static_cast<float>(boardsize) / 8.0f; }
-
-    int leftReleases = 0;
-    void countingMouse(int button, int state, int x, int y)
-    {
-        leftReleases += button == GLUT_LEFT_BUTTON && state == GLUT_UP;
-        mouse(button, state, x, y);
-    }
 
 } // namespace
 
@@ -78,26 +70,6 @@ void pumpEvents()
     // One round of the loop handles what is queued and runs a redisplay that was asked for.
     glutMainLoopEvent();
     glFinish();
-}
-
-void playThroughServer(std::string commands, int releases)
-{
-#if defined(GL_TESTS_HAVE_GLX)
-    const std::string window = std::to_string(glXGetCurrentDrawable());
-    for (std::size_t at; (at = commands.find("%w")) != std::string::npos;)
-        commands.replace(at, 2, window);
-#endif
-    leftReleases = 0;
-    glutMouseFunc(countingMouse);
-    std::FILE* xdotool = popen(("xdotool" + commands).c_str(), "r");
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (leftReleases < releases && std::chrono::steady_clock::now() < end) {
-        glutMainLoopEvent();
-        usleep(1000);
-    }
-    pclose(xdotool);
-    glutMouseFunc(mouse);
-    EXPECT_EQ(leftReleases, releases);
 }
 
 std::array<float, 3> pixelAt(int x, int y)

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <functional>
-#include <string>
 #include <vector>
 
 namespace testing_support {
@@ -17,10 +16,6 @@ void releaseGlContext();
 
 // Processes pending window events and a redisplay asked for, as one round of the event loop.
 void pumpEvents();
-
-// Runs xdotool with the commands, %w standing for the window, and handles the events they make as
-// the event loop does, until the shell has had that many left-button releases.
-void playThroughServer(std::string commands, int releases);
 
 // The colour of window pixel (x, y), y counted from the top as mouse events are.
 std::array<float, 3> pixelAt(int x, int y);
