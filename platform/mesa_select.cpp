@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <malloc.h>
 #include <vector>
 
 namespace {
@@ -27,6 +28,12 @@ bool throughFeedback = false; // selection or feedback mode, drawn by st_feedbac
 bool gathering = false;
 GLenum gatheredMode = GL_POINTS;
 std::vector<GLfloat> gathered; // x, y; kept between presses, so a press allocates nothing
+
+// Mesa's vertex buffers are 512 KB, above glibc's first mmap threshold. glibc 2.36's free raises
+// that threshold (__libc_free) to each mapped block it frees, so once the first buffer goes, the
+// next come from the heap, which then keeps about 2 MB more than it uses. A fixed threshold
+// keeps them mapped and returned whole.
+[[maybe_unused]] const int mappedBuffers = mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 
 template <typename Function> Function libraryDefinition(const char* name)
 {
