@@ -8,6 +8,7 @@
 
 #include "platform/gl.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
@@ -175,7 +176,8 @@ double desktopScale(Display* display)
     if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr != nullptr)
         dpi = std::strtod(value.addr, nullptr);
     XrmDestroyDatabase(database);
-    return dpi > 96 ? dpi / 96 : 1;
+    // strtod takes "inf" and "nan" as numbers; neither is a resolution.
+    return std::isfinite(dpi) && dpi > 96 ? dpi / 96 : 1;
 }
 
 bool hasRandrMonitors(Display* display)
