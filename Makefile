@@ -94,11 +94,11 @@ run-web: web
 test-web: web test-build
 	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web CHESS_CHECKERS_WEB_ZIP=$(CURDIR)/build/chess-checkers-$(VERSION)-web.zip \
 		scripts/with-xvfb.sh $(BUILD_TEST)/tests/web_tests
-# Its first frame and a press's, measured in the browser.
+# Its first frame, a press's and a drag step's, measured in each browser.
 bench-web: web deps-test
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCH=ON
 	cmake --build $(BUILD_BENCH) -j $(JOBS) --target web_benchmarks
-	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web $(BUILD_BENCH)/bench/web_benchmarks
+	CHESS_CHECKERS_WEB_DIR=$(CURDIR)/build/web scripts/with-xvfb.sh $(BUILD_BENCH)/bench/web_benchmarks
 
 # The README's pictures, from the real program under Xvfb, into data/screenshots.
 screenshots: test-build
