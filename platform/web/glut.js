@@ -125,7 +125,8 @@ mergeInto(LibraryManager.library, {
         Module['attachedMenu'] = WebGlut.current;
         Module['menus'] = WebGlut.menus;
         Module['menuStatus'] = function(inUse, x, y) {
-            WebGlut.call('menuStatus', [inUse ? 1 : 0, x, y]);
+            var status = inUse ? 1 /* GLUT_MENU_IN_USE */ : 0 /* GLUT_MENU_NOT_IN_USE */;
+            WebGlut.call('menuStatus', [status, x, y]);
         };
         Module['chooseMenuEntry'] = function(menu, value) {
             WebGlut.current = menu;

@@ -137,7 +137,7 @@ const std::pair<const char*, std::function<void(page&)>> steps[] = {
         } },
     { "a tablet and a phone upright: the whole board sharp, menus and text on the screen",
         [](page& p) {
-            for (const auto [width, height, ratio] :
+            for (const auto& [width, height, ratio] :
                 { std::tuple(820, 1180, 2), { 390, 844, 3 } }) {
                 ASSERT_TRUE(p.resize(width, height, ratio));
                 EXPECT_TRUE(
@@ -153,8 +153,10 @@ const std::pair<const char*, std::function<void(page&)>> steps[] = {
                         EXPECT_GE(box[0], 0);
                         EXPECT_LE(box[2], p.width());
                         EXPECT_LE(box[3], p.y(0));
-                        if (width < 600) // a tablet's bigger entries are for a coarse pointer alone
+                        if (width
+                            < 600) { // a tablet's bigger entries are for a coarse pointer alone
                             EXPECT_GE(box[3] - box[1], 40);
+                        }
                     }
                     p.snapshot(std::to_string(width) + "-submenu-" + std::to_string(at));
                     ASSERT_FALSE(p.entry("Blue").empty());
