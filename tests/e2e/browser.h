@@ -31,8 +31,8 @@ public:
     // What the page reported as errors since it opened: console errors and uncaught exceptions.
     virtual std::vector<std::string> errors() = 0;
     // Whether the engine can be given touch input and another device pixel ratio.
-    virtual bool touches() const = 0;
-    virtual bool ratios() const = 0;
+    virtual bool touches() const { return true; }
+    virtual bool ratios() const { return true; }
 };
 
 // "chromium", "firefox" or "webkit".

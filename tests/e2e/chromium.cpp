@@ -115,8 +115,6 @@ namespace {
             return call(method, params);
         }
         std::vector<std::string> errors() override { return errors_; }
-        bool touches() const override { return true; }
-        bool ratios() const override { return true; }
 
     private:
         // A mouse or a finger, each action as the protocol's event of the same moment.

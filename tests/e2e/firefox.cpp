@@ -113,8 +113,6 @@ namespace {
             return call(method, params);
         }
         std::vector<std::string> errors() override { return errors_; }
-        bool touches() const override { return true; }
-        bool ratios() const override { return true; }
 
     private:
         json call(const std::string& method, const json& params)
