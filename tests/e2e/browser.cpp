@@ -5,10 +5,10 @@
 #include "e2e/harness.h"
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -46,24 +46,6 @@ std::string readLineWith(int fd, const std::string& text, int timeoutMs)
             line.clear();
         }
     }
-}
-
-std::string decodeBase64(const std::string& text)
-{
-    static const std::string digits
-        = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string bytes;
-    unsigned bits = 0;
-    int held = 0;
-    for (char c : text) {
-        const std::size_t digit = digits.find(c);
-        if (digit == std::string::npos)
-            continue; // padding and line breaks
-        bits = (bits << 6) | static_cast<unsigned>(digit);
-        if ((held += 6) >= 8)
-            bytes += static_cast<char>((bits >> (held -= 8)) & 0xff);
-    }
-    return bytes;
 }
 
 void reap(pid_t pid, int graceMs)
@@ -251,9 +233,12 @@ bool page::waitForPixel(int px, int py, const std::vector<int>& colour)
 
 void page::snapshot(const std::string& what)
 {
-    if (const char* folder = std::getenv("CHESS_CHECKERS_WEB_SHOTS"))
-        std::ofstream(std::string(folder) + "/" + name + "-" + what + ".png", std::ios::binary)
-            << browser->screenshot();
+    const char* folder = std::getenv("CHESS_CHECKERS_WEB_SHOTS");
+    const std::string png = folder ? folder + ("/" + name + "-" + what + ".png") : "";
+    if (FILE* decode = folder ? popen(("base64 -d >" + png).c_str(), "w") : nullptr) {
+        std::fputs(browser->screenshot().c_str(), decode);
+        pclose(decode);
+    }
 }
 
 } // namespace e2e

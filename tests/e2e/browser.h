@@ -25,7 +25,7 @@ public:
     virtual void perform(const json& sources) = 0;
     // The page's size in CSS pixels and its device pixel ratio.
     virtual void viewport(int width, int height, int ratio) = 0;
-    virtual std::string screenshot() = 0; // PNG
+    virtual std::string screenshot() = 0; // PNG, in base64
     // A command in the engine's own protocol, for what one engine alone offers.
     virtual json command(const std::string& method, const json& params) = 0;
     // What the page reported as errors since it opened: console errors and uncaught exceptions.
@@ -38,9 +38,8 @@ public:
 // "chromium", "firefox" or "webkit".
 std::unique_ptr<engine> launch(const std::string& name);
 
-// Helpers the drivers share: the first line of a stream that holds a text; bytes from base64.
+// Helpers the drivers share: the first line of a stream that holds a text.
 std::string readLineWith(int fd, const std::string& text, int timeoutMs);
-std::string decodeBase64(const std::string& text);
 // Ends a child: asked with SIGTERM, then killed after `graceMs`.
 void reap(pid_t pid, int graceMs);
 

@@ -107,7 +107,7 @@ namespace {
 
         std::string screenshot() override
         {
-            return decodeBase64(call("Page.captureScreenshot", { { "format", "png" } })["data"]);
+            return call("Page.captureScreenshot", { { "format", "png" } })["data"];
         }
 
         json command(const std::string& method, const json& params) override

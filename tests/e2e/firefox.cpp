@@ -104,8 +104,7 @@ namespace {
 
         std::string screenshot() override
         {
-            return decodeBase64(
-                call("browsingContext.captureScreenshot", { { "context", context_ } })["data"]);
+            return call("browsingContext.captureScreenshot", { { "context", context_ } })["data"];
         }
 
         json command(const std::string& method, const json& params) override

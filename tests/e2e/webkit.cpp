@@ -123,7 +123,7 @@ namespace {
             }
         }
 
-        std::string screenshot() override { return decodeBase64(request("GET", "/screenshot")); }
+        std::string screenshot() override { return request("GET", "/screenshot"); }
 
         json command(const std::string& path, const json& body) override
         {
