@@ -1,21 +1,30 @@
 // SPDX-License-Identifier: MIT
 // Desktop GL's selection mode, which WebGL and Emscripten's emulation lack, so that `pick` and the
-// shell's walk of the hit records stay as they are. While selecting, the scene goes to an
-// offscreen row of tiles, each the size of the pick region, one for each state of the name stack;
-// the row is read back once, as selection ends, since a read stalls the whole pipeline. A tile
-// drawn into is a hit for the names of its state, recorded in order as desktop GL records it.
-// Framebuffers come from the extensions' header, which GL/gl.h includes.
-#define GL_GLEXT_PROTOTYPES
+// shell's walk of the hit records stay as they are. While selecting nothing is drawn: each
+// glBegin to glEnd of the program is gathered here, projected, and tested against the pick region
+// as desktop GL's clipping tests it, so a press costs no read back and no drawing. A name-stack
+// change after a primitive that reached the region writes the record of the names before it.
+//
+// The program's glBegin, glVertex and glEnd stand in front of the emulation's, which Emscripten
+// also gives as emscripten_gl* for code that defines GL names of its own (library_webgl.js,
+// recordGLProcAddressGet); outside selection the calls go straight there.
 #include "platform/web/gl.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
+
+extern "C" {
+void emscripten_glBegin(GLenum mode);
+void emscripten_glVertex2f(GLfloat x, GLfloat y);
+void emscripten_glVertex2i(GLint x, GLint y);
+void emscripten_glEnd();
+}
 
 namespace {
 
-// More states than a press of the program's goes through; past them, another read.
-constexpr int tileCount = 256;
+struct point {
+    float x, y, depth = 0; // depth in the window's range, 0 to 1
+};
 
 struct selection {
     GLuint* buffer = nullptr;
@@ -24,35 +33,69 @@ struct selection {
     GLint hits = 0;
     bool active = false;
     std::vector<GLuint> names;
-    // Each tiled state's names after their count; kept, as the pixels, from press to press.
-    std::vector<GLuint> states;
-    int tiles = 0;
-    std::vector<GLubyte> pixels;
-    GLint viewport[4] = {};
-    GLuint target = 0, texture = 0;
-    int width = 0, height = 0; // a tile's
-    bool targeted = false; // once the region of this selection is known
+    // The window depths of what reached the region since the name stack last changed: nothing
+    // while the nearest is beyond the farthest.
+    float nearest = 1, farthest = 0;
+    // The primitive being gathered: its kind, the projection of the model then, its vertices.
+    bool gathering = false;
+    GLenum mode = 0;
+    GLfloat projection[16] = {}, model[16] = {};
+    std::vector<point> vertices; // in normalised device coordinates; kept from press to press
 } select_;
 
-// WebGL hands out new storage cleared, which spares the program's clear colour: reading it, to
-// put it back, would stall as a read back does.
-void clearTarget()
+// Twice the signed area of the triangle abc: which side of the line ab c lies on.
+float cross(point a, point b, point c)
 {
-    glBindTexture(GL_TEXTURE_2D, select_.texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, tileCount * select_.width, select_.height, 0, GL_RGBA,
-        GL_UNSIGNED_BYTE, nullptr);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
 }
 
-// Every colour the program draws is opaque. It draws polygons, which the view volume keeps inside
-// their tile's viewport.
-bool drawn(int tile)
+// Whether the triangle reaches the pick region, which the pick matrix makes [-1, 1] on both axes:
+// no axis of the two shapes' edges separates them. A triangle of no area reaches nothing.
+bool reaches(point a, point b, point c)
 {
-    for (int row = 0; row < select_.height; ++row)
-        for (int x = tile * select_.width; x < (tile + 1) * select_.width; ++x)
-            if (select_.pixels[(static_cast<size_t>(row) * tileCount * select_.width + x) * 4 + 3])
-                return true;
+    const auto [left, right] = std::minmax({ a.x, b.x, c.x });
+    const auto [bottom, top] = std::minmax({ a.y, b.y, c.y });
+    const float area = cross(a, b, c);
+    if (right < -1 || left > 1 || top < -1 || bottom > 1 || area == 0)
+        return false;
+    const point corners[] = { { -1, -1 }, { 1, -1 }, { 1, 1 }, { -1, 1 } };
+    const point edges[][2] = { { a, b }, { b, c }, { c, a } };
+    for (const auto& edge : edges) {
+        const auto outside
+            = [&](point corner) { return cross(edge[0], edge[1], corner) * area < 0; };
+        if (std::all_of(std::begin(corners), std::end(corners), outside))
+            return false;
+    }
+    return true;
+}
+
+// The triangles of the three kinds of primitive the program draws (a polygon is a fan here).
+bool primitiveReaches(GLenum mode, const std::vector<point>& v)
+{
+    const size_t n = v.size();
+    for (size_t i = 0; mode == GL_TRIANGLES && i + 2 < n; i += 3)
+        if (reaches(v[i], v[i + 1], v[i + 2]))
+            return true;
+    for (size_t i = 0; mode == GL_QUADS && i + 3 < n; i += 4)
+        if (reaches(v[i], v[i + 1], v[i + 2]) || reaches(v[i], v[i + 2], v[i + 3]))
+            return true;
+    for (size_t i = 1; mode == GL_TRIANGLE_FAN && i + 1 < n; ++i)
+        if (reaches(v[0], v[i], v[i + 1]))
+            return true;
     return false;
+}
+
+void gather(GLfloat x, GLfloat y)
+{
+    const GLfloat *m = select_.model, *p = select_.projection;
+    GLfloat eye[4], clip[4];
+    for (int i = 0; i < 4; ++i)
+        eye[i] = m[i] * x + m[4 + i] * y + m[12 + i];
+    for (int i = 0; i < 4; ++i)
+        clip[i] = p[i] * eye[0] + p[4 + i] * eye[1] + p[8 + i] * eye[2] + p[12 + i] * eye[3];
+    // The program draws in the plane z = 0, inside the view volume's depth.
+    select_.vertices.push_back(
+        { clip[0] / clip[3], clip[1] / clip[3], (clip[2] / clip[3] + 1) / 2 });
 }
 
 // As desktop GL counts the words, it writes what fits of a record and counts the rest.
@@ -63,56 +106,24 @@ void record(GLuint word)
     ++select_.wanted;
 }
 
-// The records of the tiles drawn so far; the target is clear again after.
-void resolve()
-{
-    glReadPixels(0, 0, tileCount * select_.width, select_.height, GL_RGBA, GL_UNSIGNED_BYTE,
-        select_.pixels.data());
-    const GLuint* state = select_.states.data();
-    for (int tile = 0; tile < select_.tiles; state += 1 + *state, ++tile) {
-        if (!drawn(tile))
-            continue;
-        for (const GLuint word : { *state, 0u, 0u }) // the depths: the program never reads them
-            record(word);
-        std::for_each(state + 1, state + 1 + *state, record);
-        ++select_.hits;
-    }
-    select_.states.clear();
-    select_.tiles = 0;
-    clearTarget();
-}
+GLuint depthWord(float depth) { return static_cast<GLuint>(depth * 4294967295.0); }
 
-// Where desktop GL writes the record of the state that ends, if anything was drawn in it, its
-// tile is set aside and the next state drawn in the next one. Outside selection, as there, the
-// name stack stays as it is.
+// Where desktop GL writes the record of the names that a change of the stack ends, if anything
+// reached the region under them. Outside selection, as there, the name stack stays as it is.
 bool endState()
 {
-    if (!select_.targeted)
-        return select_.active;
-    select_.states.push_back(static_cast<GLuint>(select_.names.size()));
-    select_.states.insert(select_.states.end(), select_.names.begin(), select_.names.end());
-    if (++select_.tiles == tileCount)
-        resolve();
-    glViewport(select_.tiles * select_.width, 0, select_.width, select_.height);
+    if (!select_.active)
+        return false;
+    if (select_.nearest <= select_.farthest) {
+        record(static_cast<GLuint>(select_.names.size()));
+        record(depthWord(select_.nearest));
+        record(depthWord(select_.farthest));
+        std::for_each(select_.names.begin(), select_.names.end(), record);
+        ++select_.hits;
+    }
+    select_.nearest = 1;
+    select_.farthest = 0;
     return true;
-}
-
-void useTarget(int width, int height)
-{
-    if (select_.target == 0) {
-        glGenFramebuffers(1, &select_.target);
-        glGenTextures(1, &select_.texture);
-    }
-    select_.targeted = true;
-    if (width != select_.width || height != select_.height) {
-        select_.width = width;
-        select_.height = height;
-        select_.pixels.resize(static_cast<size_t>(tileCount) * width * height * 4);
-        clearTarget();
-    }
-    glBindFramebuffer(GL_FRAMEBUFFER, select_.target);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, select_.texture, 0);
-    glViewport(0, 0, width, height);
 }
 
 } // namespace
@@ -128,19 +139,11 @@ void glSelectBuffer(GLsizei size, GLuint* buffer)
 GLint glRenderMode(GLenum mode)
 {
     GLint result = 0;
-    if (select_.targeted) {
-        endState();
-        resolve();
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        const GLint* v = select_.viewport;
-        glViewport(v[0], v[1], v[2], v[3]);
-    }
-    if (select_.active)
+    if (endState())
         result = select_.wanted > select_.capacity ? -1 : select_.hits;
     select_.wanted = select_.hits = 0;
     select_.active = mode == GL_SELECT;
     select_.names.clear();
-    select_.targeted = false;
     return result;
 }
 
@@ -168,9 +171,7 @@ void glLoadName(GLuint name)
         select_.names.back() = name;
 }
 
-// As GLU computes it; while selecting, the region is also a tile of the offscreen target, pixel
-// for pixel, so that what covers a pixel of the canvas covers it there too. The program sets one
-// region a selection; another would be drawn in the first's tiles.
+// As GLU computes it.
 void gluPickMatrix(GLdouble x, GLdouble y, GLdouble width, GLdouble height, GLint* viewport)
 {
     if (width <= 0 || height <= 0)
@@ -179,9 +180,43 @@ void gluPickMatrix(GLdouble x, GLdouble y, GLdouble width, GLdouble height, GLin
         static_cast<GLfloat>((viewport[3] - 2 * (y - viewport[1])) / height), 0);
     glScalef(
         static_cast<GLfloat>(viewport[2] / width), static_cast<GLfloat>(viewport[3] / height), 1);
-    if (select_.active && !select_.targeted) {
-        std::copy(viewport, viewport + 4, select_.viewport);
-        useTarget(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)));
+}
+
+void glBegin(GLenum mode)
+{
+    if (!select_.active)
+        return emscripten_glBegin(mode);
+    select_.gathering = true;
+    select_.mode = mode;
+    select_.vertices.clear();
+    glGetFloatv(GL_PROJECTION_MATRIX, select_.projection);
+    glGetFloatv(GL_MODELVIEW_MATRIX, select_.model);
+}
+
+void glVertex2f(GLfloat x, GLfloat y)
+{
+    if (!select_.gathering)
+        return emscripten_glVertex2f(x, y);
+    gather(x, y);
+}
+
+void glVertex2i(GLint x, GLint y)
+{
+    if (!select_.gathering)
+        return emscripten_glVertex2i(x, y);
+    gather(static_cast<GLfloat>(x), static_cast<GLfloat>(y));
+}
+
+void glEnd()
+{
+    if (!select_.gathering)
+        return emscripten_glEnd();
+    select_.gathering = false;
+    if (!primitiveReaches(select_.mode, select_.vertices))
+        return;
+    for (const point& v : select_.vertices) {
+        select_.nearest = std::min(select_.nearest, v.depth);
+        select_.farthest = std::max(select_.farthest, v.depth);
     }
 }
 
