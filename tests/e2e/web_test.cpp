@@ -65,16 +65,20 @@ const std::pair<const char*, std::function<void(page&)>> steps[] = {
             const std::string before = p.log();
             p.keys({ u8"\uE00A", "d" });
             p.key("z");
-            p.play({ 1, 0, 2, 2 }, 0.5f); // b1's knight to c3, were it lifted
+            p.play({ 1, 0, 2, 2 }, 0.4f); // in the box of its lowest quad, not in it
             EXPECT_EQ(p.dump(), testing_support::chessStartDump);
             EXPECT_EQ(p.log(), before + testing_support::chessStartDump);
         } },
-    { "a promotion through the strip",
+    { "a promotion through the strip, then the banner",
         [](page& p) {
             for (const auto& m : promotionLine)
                 p.play(m, 0.1f);
             p.click(p.x(2.5f), p.y(4.1f));
             EXPECT_EQ(parseDump(p.dump())[1][7], 2);
+            p.click(p.x(4.5f), p.y(2.5f), 1); // "Game Over", shown at the next redraw: a press
+            p.click(p.x(4.5f), p.y(2.5f));
+            p.snapshot("banner");
+            EXPECT_TRUE(p.waitForPixel(p.x(3.2f) + 61, p.y(4.0f) - 7, white)); // O's left on e5
         } },
     { "New Checkers Game and a board colour through the HTML menu",
         [](page& p) {
