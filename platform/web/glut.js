@@ -3,7 +3,7 @@
 // their tree kept here and shown by the page (page.js) as an HTML menu; motion callbacks given
 // the pointer's new position; keys; and the window's status. Every call into the program goes
 // through callUserCallback, which takes the program's exit as an end rather than an error.
-mergeInto(LibraryManager.library, {
+var LibraryWebGlut = {
     $WebGlut__deps: ['$callUserCallback'],
     $WebGlut: {
         menus: [null], // by id, from 1 as the toolkit numbers them
@@ -19,7 +19,7 @@ mergeInto(LibraryManager.library, {
                 return;
             // Emscripten's macros, which the formatter would take apart.
             // clang-format off
-            callUserCallback(function() {
+            callUserCallback(() => {
                 if (args.length == 1) {{{ makeDynCall('vi', 'func') }}}(args[0]);
                 else if (args.length == 2) {{{ makeDynCall('vii', 'func') }}}(args[0], args[1]);
                 else {{{ makeDynCall('viii', 'func') }}}(args[0], args[1], args[2]);
@@ -67,58 +67,46 @@ mergeInto(LibraryManager.library, {
             WebGlut.call('keyboard', [key].concat(WebGlut.pointer));
         },
     },
-
-    glutMotionFunc__deps: ['$WebGlut'],
     glutMotionFunc: function(func) {
         WebGlut.funcs.motion = func;
         WebGlut.listen(window, 'mousemove', WebGlut.onMousemove);
     },
-    glutPassiveMotionFunc__deps: ['$WebGlut'],
     glutPassiveMotionFunc: function(func) {
         WebGlut.funcs.passiveMotion = func;
         WebGlut.listen(window, 'mousemove', WebGlut.onMousemove);
     },
-    glutKeyboardFunc__deps: ['$WebGlut'],
     glutKeyboardFunc: function(func) {
         WebGlut.funcs.keyboard = func;
         WebGlut.listen(window, 'keydown', WebGlut.onKeydown);
     },
-    glutGetModifiers__deps: ['$WebGlut'],
     glutGetModifiers: function() { return WebGlut.modifiers; },
 
     // A tab put in the background is a window hidden: a drag under way there is cut short.
-    glutWindowStatusFunc__deps: ['$WebGlut'],
     glutWindowStatusFunc: function(func) {
         WebGlut.funcs.windowStatus = func;
-        WebGlut.listen(document, 'visibilitychange', function() {
+        WebGlut.listen(document, 'visibilitychange', () => {
             WebGlut.call('windowStatus',
                 [document.hidden ? 0 /* GLUT_HIDDEN */ : 1 /* GLUT_FULLY_RETAINED */]);
         });
     },
 
     // The menu tree, built as the toolkit builds it.
-    glutCreateMenu__deps: ['$WebGlut'],
     glutCreateMenu: function(callback) {
         WebGlut.menus.push({ callback: callback, entries: [] });
         return WebGlut.current = WebGlut.menus.length - 1;
     },
-    glutSetMenu__deps: ['$WebGlut'],
     glutSetMenu: function(menu) {
         if (WebGlut.menus[menu])
             WebGlut.current = menu;
     },
-    glutGetMenu__deps: ['$WebGlut'],
     glutGetMenu: function() { return WebGlut.current; },
-    glutAddMenuEntry__deps: ['$WebGlut'],
     glutAddMenuEntry: function(label, value) {
         WebGlut.menus[WebGlut.current].entries.push({ label: UTF8ToString(label), value: value });
     },
-    glutAddSubMenu__deps: ['$WebGlut'],
     glutAddSubMenu: function(label, menu) {
         WebGlut.menus[WebGlut.current].entries.push({ label: UTF8ToString(label), submenu: menu });
     },
     // What the page needs to show the menu and to answer for it, once there is one to show.
-    glutAttachMenu__deps: ['$WebGlut'],
     glutAttachMenu: function(button) {
         if (button != 2 /* GLUT_RIGHT_BUTTON */)
             return;
@@ -134,6 +122,8 @@ mergeInto(LibraryManager.library, {
             WebGlut.call('menu', [value]);
         };
     },
-    glutMenuStatusFunc__deps: ['$WebGlut'],
     glutMenuStatusFunc: function(func) { WebGlut.funcs.menuStatus = func; },
-});
+};
+
+autoAddDeps(LibraryWebGlut, '$WebGlut');
+mergeInto(LibraryManager.library, LibraryWebGlut);

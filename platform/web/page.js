@@ -25,15 +25,13 @@ var Module = (function() {
         antialias: false
     });
 
-    function print(line)
-    {
+    function print(line) {
         log.append(line + '\n');
         log.scrollTop = log.scrollHeight;
     }
 
     // Over the page, with one button; only it takes input from then on.
-    function showNotice(text, button)
-    {
+    function showNotice(text, button) {
         ended = true;
         closeMenu(null);
         notice.querySelector('p').textContent = text;
@@ -45,8 +43,7 @@ var Module = (function() {
     // Menu: the tree that the program built through GLUT (glut.js), as nested role="menu" lists.
     // A submenu that fits neither beside its entry nor across from it takes its parent's place,
     // with a way back.
-    function item(label)
-    {
+    function item(label) {
         var entry = document.createElement('li');
         entry.setAttribute('role', 'menuitem');
         entry.tabIndex = -1;
@@ -54,16 +51,15 @@ var Module = (function() {
         return entry;
     }
 
-    function fill(list, id)
-    {
-        Module.menus[id].entries.forEach(function(entry) {
-            var li = item(entry.label);
+    function fill(list, id) {
+        for (const entry of Module.menus[id].entries) {
+            const li = item(entry.label);
             if (entry.submenu) {
                 li.setAttribute('aria-haspopup', 'menu');
                 li.setAttribute('aria-expanded', 'false');
-                var sub = document.createElement('ul');
+                const sub = document.createElement('ul');
                 sub.setAttribute('role', 'menu');
-                var back = item('Back');
+                const back = item('Back');
                 back.className = 'back';
                 sub.append(back);
                 fill(sub, entry.submenu);
@@ -73,15 +69,14 @@ var Module = (function() {
                 li.dataset.value = entry.value;
             }
             list.append(li);
-        });
+        }
     }
 
     function menuOpen() { return !menu.hidden; }
 
     function clamp(value, size, room) { return Math.max(0, Math.min(value, room - size)); }
 
-    function openMenu(x, y, byKeyboard)
-    {
+    function openMenu(x, y, byKeyboard) {
         if (menuOpen() || ended || !Module.attachedMenu)
             return;
         returnFocus = document.activeElement;
@@ -98,8 +93,7 @@ var Module = (function() {
             entries(menu)[0].focus();
     }
 
-    function closeMenu(chosen)
-    {
+    function closeMenu(chosen) {
         if (!menuOpen())
             return;
         menu.hidden = true;
@@ -111,21 +105,15 @@ var Module = (function() {
             Module.chooseMenuEntry(Number(chosen.dataset.menu), Number(chosen.dataset.value));
     }
 
-    function entries(list)
-    {
-        return Array.prototype.filter.call(
-            list.children, function(li) { return li.offsetParent !== null; });
-    }
+    function entries(list) { return [...list.children].filter(li => li.offsetParent !== null); }
 
     function subOf(li) { return li.querySelector(':scope > [role="menu"]'); }
 
     // A submenu that would open in its parent's place opens on a press, not as the pointer passes.
-    function openSub(li, byHover)
-    {
-        Array.prototype.forEach.call(li.parentElement.children, function(other) {
+    function openSub(li, byHover) {
+        for (const other of li.parentElement.children)
             if (other != li && other.classList.contains('open'))
                 closeSub(other);
-        });
         if (li.classList.contains('open'))
             return;
         li.classList.add('open');
@@ -134,9 +122,8 @@ var Module = (function() {
         li.setAttribute('aria-expanded', 'true');
     }
 
-    function closeSub(li)
-    {
-        Array.prototype.forEach.call(li.querySelectorAll('.open'), closeSub);
+    function closeSub(li) {
+        li.querySelectorAll('.open').forEach(closeSub);
         li.classList.remove('open');
         li.setAttribute('aria-expanded', 'false');
         li.parentElement.classList.remove('covered');
@@ -144,8 +131,7 @@ var Module = (function() {
 
     // Beside the entry, to the right or else to the left, moved up where the bottom has no room;
     // false if it had to take its parent's place.
-    function place(sub, li)
-    {
+    function place(sub, li) {
         sub.classList.remove('in-place');
         var box = li.getBoundingClientRect(), width = sub.offsetWidth, height = sub.offsetHeight;
         var right = box.right - 2, left = box.left + 2 - width;
@@ -169,16 +155,14 @@ var Module = (function() {
         return box != parent;
     }
 
-    function inMenu(event)
-    {
+    function inMenu(event) {
         return event.target instanceof Element && menu.contains(event.target);
     }
 
     function entryAt(event) { return inMenu(event) && event.target.closest('[role="menuitem"]'); }
 
     // An entry: a submenu opens, Back leaves one, any other chooses.
-    function activate(li, byKeyboard)
-    {
+    function activate(li, byKeyboard) {
         if (li.classList.contains('back')) {
             var parent = li.parentElement.parentElement;
             closeSub(parent);
@@ -188,19 +172,17 @@ var Module = (function() {
             return closeMenu(li);
         openSub(li);
         if (byKeyboard)
-            entries(subOf(li)).filter(function(e) { return e.className != 'back'; })[0].focus();
+            entries(subOf(li)).find(e => e.className != 'back').focus();
     }
 
-    function keep(event)
-    {
+    function keep(event) {
         event.stopImmediatePropagation();
         if (event.cancelable)
             event.preventDefault();
     }
 
     // Once the game has ended, only the notice takes input, as a page takes it.
-    function over(event)
-    {
+    function over(event) {
         if (!ended)
             return false;
         if (event.target instanceof Node && notice.contains(event.target))
@@ -214,8 +196,7 @@ var Module = (function() {
     // entry acts on release, so that no release lands in a submenu its press opened. The right
     // button is the menu's, as the toolkit keeps it; the menu opens on the browser's contextmenu.
     var rightHeld = false, skipRelease = false;
-    function onPress(event)
-    {
+    function onPress(event) {
         if (event.button == 2)
             rightHeld = true;
         if (over(event))
@@ -229,8 +210,7 @@ var Module = (function() {
             keep(event);
     }
 
-    function onRelease(event)
-    {
+    function onRelease(event) {
         if (event.button == 2)
             rightHeld = false;
         if (over(event))
@@ -251,8 +231,7 @@ var Module = (function() {
 
     // As the mouse moves, not as a menu appears under a pointer at rest.
     var lastMove = '';
-    function onHover(event)
-    {
+    function onHover(event) {
         var li = entryAt(event), at = event.clientX + ',' + event.clientY;
         if (!li || event.pointerType != 'mouse' || at == lastMove)
             return;
@@ -261,12 +240,10 @@ var Module = (function() {
         if (subOf(li))
             openSub(li, true);
         else
-            Array.prototype.forEach.call(
-                li.parentElement.querySelectorAll(':scope > .open'), closeSub);
+            li.parentElement.querySelectorAll(':scope > .open').forEach(closeSub);
     }
 
-    function onContextMenu(event)
-    {
+    function onContextMenu(event) {
         if (event.target == log)
             return; // its own, to copy text
         event.preventDefault();
@@ -281,16 +258,14 @@ var Module = (function() {
             openFromButton();
     }
 
-    function openFromButton()
-    {
+    function openFromButton() {
         var box = menuButton.getBoundingClientRect();
         openMenu(box.left, box.bottom, true);
     }
 
     // The usual menu keys: arrows, Home and End move, Enter, Space and Right open or choose, Left
     // and Escape go back. Shift+F10 and the context-menu key open it.
-    function onMenuKey(event)
-    {
+    function onMenuKey(event) {
         var li = document.activeElement;
         if (!(li instanceof Element) || !menu.contains(li) || li.getAttribute('role') != 'menuitem')
             li = entries(menu)[0];
@@ -320,8 +295,7 @@ var Module = (function() {
         }
     }
 
-    function onKey(event)
-    {
+    function onKey(event) {
         if (over(event))
             return;
         var asks = event.key == 'ContextMenu' || (event.key == 'F10' && event.shiftKey);
@@ -339,8 +313,7 @@ var Module = (function() {
     // One finger plays as the mouse's left button; held still, it opens the menu.
     var touch = null;
 
-    function mouse(type, point)
-    {
+    function mouse(type, point) {
         canvas.dispatchEvent(new MouseEvent(type, {
             bubbles: true,
             cancelable: true,
@@ -351,8 +324,7 @@ var Module = (function() {
         }));
     }
 
-    function endTouch()
-    {
+    function endTouch() {
         var held = touch;
         clearTimeout(held.timer);
         touch = null;
@@ -360,16 +332,13 @@ var Module = (function() {
         return held;
     }
 
-    function ownTouch(event)
-    {
+    function ownTouch(event) {
         if (!touch)
             return null;
-        return Array.prototype.find.call(
-            event.changedTouches, function(t) { return t.identifier == touch.id; });
+        return [...event.changedTouches].find(t => t.identifier == touch.id);
     }
 
-    function onTouch(event)
-    {
+    function onTouch(event) {
         if (over(event))
             return;
         if (event.type == 'touchstart') {
@@ -409,24 +378,17 @@ var Module = (function() {
     window.addEventListener('keyup', onKey, capture);
     window.addEventListener('contextmenu', onContextMenu, capture);
     menu.addEventListener('pointermove', onHover);
-    ['touchstart', 'touchmove', 'touchend', 'touchcancel'].forEach(function(
-        type) { window.addEventListener(type, onTouch, capture); });
-    menuButton.addEventListener('click', function() {
-        if (menuOpen())
-            closeMenu(null);
-        else
-            openFromButton();
-    });
-    again.addEventListener('click', function() { location.reload(); });
+    for (const type of ['touchstart', 'touchmove', 'touchend', 'touchcancel'])
+        window.addEventListener(type, onTouch, capture);
+    menuButton.addEventListener('click', () => (menuOpen() ? closeMenu(null) : openFromButton()));
+    again.addEventListener('click', () => location.reload());
 
     // A window moved to a screen of another pixel density is resized as far as the program goes.
-    function refit() { window.dispatchEvent(new Event('resize')); }
     (function followRatio() {
-        matchMedia('(resolution: ' + devicePixelRatio + 'dppx)')
-            .addEventListener('change', function() {
-                refit();
-                followRatio();
-            }, { once: true });
+        matchMedia('(resolution: ' + devicePixelRatio + 'dppx)').addEventListener('change', () => {
+            window.dispatchEvent(new Event('resize'));
+            followRatio();
+        }, { once: true });
     })();
 
     // Served, the page can go on a home screen and keeps its files for play with no network; from
@@ -442,18 +404,17 @@ var Module = (function() {
 
     if (!gl)
         setTimeout(showNotice, 0,
-            'This browser cannot draw the board: WebGL is turned off or ' +
-                'missing. Turn on hardware acceleration in its settings, or open the game in another '
+            'This browser cannot draw the board: WebGL is turned off or missing. Turn on hardware '
                 +
-                'browser.',
+                'acceleration in its settings, or open the game in another browser.',
             'Try again');
 
     return {
         canvas: canvas,
         print: print,
         // The program writes nothing there; the runtime's own notices are no errors.
-        printErr: function(line) { console.warn(line); },
+        printErr: line => console.warn(line),
         // Escape and Quit end the program: the page says so and offers a new start.
-        onExit: function() { showNotice('The game has ended.', 'Play again'); },
+        onExit: () => showNotice('The game has ended.', 'Play again'),
     };
 })();
