@@ -5,22 +5,25 @@
 // as desktop GL's clipping tests it, so a press costs no read back and no drawing. A name-stack
 // change after a primitive that reached the region writes the record of the names before it.
 //
-// The program's glBegin, glVertex and glEnd stand in front of the emulation's, which Emscripten
-// also gives as emscripten_gl* for code that defines GL names of its own (library_webgl.js,
-// recordGLProcAddressGet); outside selection the calls go straight there.
+// The program's glBegin, glVertex and glEnd stand in front of the emulation's, which
+// eglGetProcAddress still gives; outside selection the calls go straight there.
 #include "platform/web/gl.h"
 
+#include <EGL/egl.h>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
-extern "C" {
-void emscripten_glBegin(GLenum mode);
-void emscripten_glVertex2f(GLfloat x, GLfloat y);
-void emscripten_glVertex2i(GLint x, GLint y);
-void emscripten_glEnd();
-}
-
 namespace {
+
+template <typename Function> Function emulation(const char* name)
+{
+    if (void* function = reinterpret_cast<void*>(eglGetProcAddress(name)))
+        return reinterpret_cast<Function>(function);
+    std::fprintf(stderr, "chess-checkers: %s not found in the GL emulation\n", name);
+    std::abort();
+}
 
 struct point {
     float x, y, depth = 0; // depth in the window's range, 0 to 1
@@ -184,8 +187,9 @@ void gluPickMatrix(GLdouble x, GLdouble y, GLdouble width, GLdouble height, GLin
 
 void glBegin(GLenum mode)
 {
+    static const auto next = emulation<void (*)(GLenum)>("glBegin");
     if (!select_.active)
-        return emscripten_glBegin(mode);
+        return next(mode);
     select_.gathering = true;
     select_.mode = mode;
     select_.vertices.clear();
@@ -195,22 +199,25 @@ void glBegin(GLenum mode)
 
 void glVertex2f(GLfloat x, GLfloat y)
 {
+    static const auto next = emulation<void (*)(GLfloat, GLfloat)>("glVertex2f");
     if (!select_.gathering)
-        return emscripten_glVertex2f(x, y);
+        return next(x, y);
     gather(x, y);
 }
 
 void glVertex2i(GLint x, GLint y)
 {
+    static const auto next = emulation<void (*)(GLint, GLint)>("glVertex2i");
     if (!select_.gathering)
-        return emscripten_glVertex2i(x, y);
+        return next(x, y);
     gather(static_cast<GLfloat>(x), static_cast<GLfloat>(y));
 }
 
 void glEnd()
 {
+    static const auto next = emulation<void (*)()>("glEnd");
     if (!select_.gathering)
-        return emscripten_glEnd();
+        return next();
     select_.gathering = false;
     if (!primitiveReaches(select_.mode, select_.vertices))
         return;
