@@ -6,12 +6,11 @@
 // [X] Menus drawn as they open; closed by a press anywhere outside them, and by Escape.
 #include "platform/platform.h"
 
-#include "platform/gl.h"
+#include "platform/interpose.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <dlfcn.h>
 #include <unistd.h>
 
 #if defined(CHESS_CHECKERS_WINDOW_ICON)
@@ -46,15 +45,6 @@ int firstMenuWindow = 0, lastMenuWindow = -1;
 // A press that freeglut cannot take for one inside any menu: it measures window coordinates
 // against the menus' screen coordinates, so it is placed far beyond both.
 constexpr int farAway = -30000;
-
-// The definition of an Xlib function that this program's own stands in front of.
-template <typename Function> Function nextDefinition(const char* name)
-{
-    if (void* next = dlsym(RTLD_NEXT, name))
-        return reinterpret_cast<Function>(next);
-    std::fprintf(stderr, "chess-checkers: %s not found in Xlib\n", name);
-    std::abort();
-}
 
 void setCardinals(
     Display* display, Window window, const char* name, const unsigned long* values, int count)

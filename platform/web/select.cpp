@@ -1,29 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Desktop GL's selection mode, which WebGL and Emscripten's emulation lack, so that `pick` and the
 // shell's walk of the hit records stay as they are. While selecting nothing is drawn: each
-// glBegin to glEnd of the program is gathered here, projected, and tested against the pick region
-// as desktop GL's clipping tests it, so a press costs no read back and no drawing. A name-stack
-// change after a primitive that reached the region writes the record of the names before it.
-//
-// The program's glBegin, glVertex and glEnd stand in front of the emulation's, which
-// eglGetProcAddress still gives; outside selection the calls go straight there.
-#include "platform/web/gl.h"
+// glBegin to glEnd of the program is gathered (immediate.cpp), projected, and tested against the
+// pick region as desktop GL's clipping tests it, so a press costs no read back and no drawing. A
+// name-stack change after a primitive that reached the region writes the record of its names.
+#include "platform/interpose.h"
 
-#include <EGL/egl.h>
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace {
-
-template <typename Function> Function emulation(const char* name)
-{
-    if (void* function = reinterpret_cast<void*>(eglGetProcAddress(name)))
-        return reinterpret_cast<Function>(function);
-    std::fprintf(stderr, "chess-checkers: %s not found in the GL emulation\n", name);
-    std::abort();
-}
 
 struct point {
     float x, y, depth = 0; // depth in the window's range, 0 to 1
@@ -39,11 +25,7 @@ struct selection {
     // The window depths of what reached the region since the name stack last changed: nothing
     // while the nearest is beyond the farthest.
     float nearest = 1, farthest = 0;
-    // The primitive being gathered: its kind, the projection of the model then, its vertices.
-    bool gathering = false;
-    GLenum mode = 0;
-    GLfloat projection[16] = {}, model[16] = {};
-    std::vector<point> vertices; // in normalised device coordinates; kept from press to press
+    std::vector<point> vertices; // a primitive's, projected; kept from press to press
 } select_;
 
 // Twice the signed area of the triangle abc: which side of the line ab c lies on.
@@ -88,17 +70,30 @@ bool primitiveReaches(GLenum mode, const std::vector<point>& v)
     return false;
 }
 
-void gather(GLfloat x, GLfloat y)
+// A primitive of the program, its x, y pairs in the model's coordinates: projected as the GL
+// would, in normalised device coordinates, and tested.
+void test(GLenum mode, const std::vector<GLfloat>& xy)
 {
-    const GLfloat *m = select_.model, *p = select_.projection;
-    GLfloat eye[4], clip[4];
-    for (int i = 0; i < 4; ++i)
-        eye[i] = m[i] * x + m[4 + i] * y + m[12 + i];
-    for (int i = 0; i < 4; ++i)
-        clip[i] = p[i] * eye[0] + p[4 + i] * eye[1] + p[8 + i] * eye[2] + p[12 + i] * eye[3];
-    // The program draws in the plane z = 0, inside the view volume's depth.
-    select_.vertices.push_back(
-        { clip[0] / clip[3], clip[1] / clip[3], (clip[2] / clip[3] + 1) / 2 });
+    GLfloat m[16], p[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    glGetFloatv(GL_PROJECTION_MATRIX, p);
+    select_.vertices.clear();
+    for (size_t v = 0; v + 1 < xy.size(); v += 2) {
+        GLfloat eye[4], clip[4];
+        for (int i = 0; i < 4; ++i)
+            eye[i] = m[i] * xy[v] + m[4 + i] * xy[v + 1] + m[12 + i];
+        for (int i = 0; i < 4; ++i)
+            clip[i] = p[i] * eye[0] + p[4 + i] * eye[1] + p[8 + i] * eye[2] + p[12 + i] * eye[3];
+        // The program draws in the plane z = 0, inside the view volume's depth.
+        select_.vertices.push_back(
+            { clip[0] / clip[3], clip[1] / clip[3], (clip[2] / clip[3] + 1) / 2 });
+    }
+    if (!primitiveReaches(mode, select_.vertices))
+        return;
+    for (const point& v : select_.vertices) {
+        select_.nearest = std::min(select_.nearest, v.depth);
+        select_.farthest = std::max(select_.farthest, v.depth);
+    }
 }
 
 // As desktop GL counts the words, it writes what fits of a record and counts the rest.
@@ -147,6 +142,7 @@ GLint glRenderMode(GLenum mode)
     select_.wanted = select_.hits = 0;
     select_.active = mode == GL_SELECT;
     select_.names.clear();
+    gatherPrimitives(select_.active ? test : nullptr);
     return result;
 }
 
@@ -183,48 +179,6 @@ void gluPickMatrix(GLdouble x, GLdouble y, GLdouble width, GLdouble height, GLin
         static_cast<GLfloat>((viewport[3] - 2 * (y - viewport[1])) / height), 0);
     glScalef(
         static_cast<GLfloat>(viewport[2] / width), static_cast<GLfloat>(viewport[3] / height), 1);
-}
-
-void glBegin(GLenum mode)
-{
-    static const auto next = emulation<void (*)(GLenum)>("glBegin");
-    if (!select_.active)
-        return next(mode);
-    select_.gathering = true;
-    select_.mode = mode;
-    select_.vertices.clear();
-    glGetFloatv(GL_PROJECTION_MATRIX, select_.projection);
-    glGetFloatv(GL_MODELVIEW_MATRIX, select_.model);
-}
-
-void glVertex2f(GLfloat x, GLfloat y)
-{
-    static const auto next = emulation<void (*)(GLfloat, GLfloat)>("glVertex2f");
-    if (!select_.gathering)
-        return next(x, y);
-    gather(x, y);
-}
-
-void glVertex2i(GLint x, GLint y)
-{
-    static const auto next = emulation<void (*)(GLint, GLint)>("glVertex2i");
-    if (!select_.gathering)
-        return next(x, y);
-    gather(static_cast<GLfloat>(x), static_cast<GLfloat>(y));
-}
-
-void glEnd()
-{
-    static const auto next = emulation<void (*)()>("glEnd");
-    if (!select_.gathering)
-        return next();
-    select_.gathering = false;
-    if (!primitiveReaches(select_.mode, select_.vertices))
-        return;
-    for (const point& v : select_.vertices) {
-        select_.nearest = std::min(select_.nearest, v.depth);
-        select_.farthest = std::max(select_.farthest, v.depth);
-    }
 }
 
 } // extern "C"
