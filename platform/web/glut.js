@@ -14,7 +14,7 @@ var LibraryWebGlut = {
         pointer: [0, 0],
         // The program's callback of that kind with these (int) arguments.
         call: function(kind, args) {
-            var func = WebGlut.funcs[kind];
+            const func = WebGlut.funcs[kind];
             if (!func)
                 return;
             // Emscripten's macros, which the formatter would take apart.
@@ -36,7 +36,7 @@ var LibraryWebGlut = {
         },
         // The pointer in the canvas's pixels, as the toolkit gives it to the mouse callback.
         point: function(event) {
-            var canvas = Module['canvas'], box = canvas.getBoundingClientRect();
+            const canvas = Module['canvas'], box = canvas.getBoundingClientRect();
             return [
                 (event.clientX - box.left) * canvas.width / box.width | 0,
                 (event.clientY - box.top) * canvas.height / box.height | 0
@@ -48,7 +48,7 @@ var LibraryWebGlut = {
         },
         // Emscripten's GLUT hands the motion callbacks the pointer's previous position.
         onMousemove: function(event) {
-            var held = event.buttons != 0;
+            const held = event.buttons != 0;
             if (!held && event.target != Module['canvas'])
                 return;
             WebGlut.saveModifiers(event);
@@ -57,8 +57,8 @@ var LibraryWebGlut = {
         },
         // The keys a terminal gives: Ctrl and Meta keys are the browser's, Alt keys reach both.
         onKeydown: function(event) {
-            var named = { Escape: 27, Enter: 13, Tab: 9, Backspace: 8, Delete: 127 };
-            var key = event.key.length == 1 ? event.key.charCodeAt(0) : named[event.key];
+            const named = { Escape: 27, Enter: 13, Tab: 9, Backspace: 8, Delete: 127 };
+            const key = event.key.length == 1 ? event.key.charCodeAt(0) : named[event.key];
             if (key === undefined || key > 127 || event.ctrlKey || event.metaKey)
                 return;
             if (!event.altKey)
@@ -113,7 +113,7 @@ var LibraryWebGlut = {
         Module['attachedMenu'] = WebGlut.current;
         Module['menus'] = WebGlut.menus;
         Module['menuStatus'] = function(inUse, x, y) {
-            var status = inUse ? 1 /* GLUT_MENU_IN_USE */ : 0 /* GLUT_MENU_NOT_IN_USE */;
+            const status = inUse ? 1 /* GLUT_MENU_IN_USE */ : 0 /* GLUT_MENU_NOT_IN_USE */;
             WebGlut.call('menuStatus', [status, x, y]);
         };
         Module['chooseMenuEntry'] = function(menu, value) {

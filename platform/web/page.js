@@ -5,19 +5,19 @@
 'use strict';
 
 var Module = (function() {
-    var canvas = document.getElementById('canvas');
-    var log = document.getElementById('log');
-    var menu = document.getElementById('menu');
-    var menuButton = document.getElementById('menu-button');
-    var notice = document.getElementById('notice');
-    var again = document.getElementById('again');
-    var ended = false;
-    var longPress = 500; // ms, as touch screens open a context menu
-    var returnFocus = null;
+    const canvas = document.getElementById('canvas');
+    const log = document.getElementById('log');
+    const menu = document.getElementById('menu');
+    const menuButton = document.getElementById('menu-button');
+    const notice = document.getElementById('notice');
+    const again = document.getElementById('again');
+    let ended = false;
+    const longPress = 500; // ms, as touch screens open a context menu
+    let returnFocus = null;
 
     // The banner is drawn over the last frame, which WebGL would have cleared once shown. Made here
     // with the attributes the program's window asks for, this is the context the program then gets.
-    var gl = canvas.getContext('webgl', {
+    const gl = canvas.getContext('webgl', {
         preserveDrawingBuffer: true,
         alpha: false,
         depth: false,
@@ -44,7 +44,7 @@ var Module = (function() {
     // A submenu that fits neither beside its entry nor across from it takes its parent's place,
     // with a way back.
     function item(label) {
-        var entry = document.createElement('li');
+        const entry = document.createElement('li');
         entry.setAttribute('role', 'menuitem');
         entry.tabIndex = -1;
         entry.append(label);
@@ -133,15 +133,15 @@ var Module = (function() {
     // false if it had to take its parent's place.
     function place(sub, li) {
         sub.classList.remove('in-place');
-        var box = li.getBoundingClientRect(), width = sub.offsetWidth, height = sub.offsetHeight;
-        var right = box.right - 2, left = box.left + 2 - width;
+        let box = li.getBoundingClientRect(), width = sub.offsetWidth, height = sub.offsetHeight;
+        let right = box.right - 2, left = box.left + 2 - width;
         // A cascade that turned left goes on to the left while it has room.
-        var fits = [right + width <= innerWidth && right, left >= 0 && left];
+        const fits = [right + width <= innerWidth && right, left >= 0 && left];
         if (li.parentElement.dataset.side == 'left')
             fits.reverse();
         left = fits[0] !== false ? fits[0] : fits[1];
         sub.dataset.side = left === right ? 'right' : 'left';
-        var parent = li.parentElement.getBoundingClientRect();
+        const parent = li.parentElement.getBoundingClientRect();
         if (left === false) {
             sub.classList.add('in-place');
             li.parentElement.classList.add('covered');
@@ -164,7 +164,7 @@ var Module = (function() {
     // An entry: a submenu opens, Back leaves one, any other chooses.
     function activate(li, byKeyboard) {
         if (li.classList.contains('back')) {
-            var parent = li.parentElement.parentElement;
+            const parent = li.parentElement.parentElement;
             closeSub(parent);
             return parent.focus();
         }
@@ -195,7 +195,7 @@ var Module = (function() {
     // While the menu is open no press reaches the game; a press outside the menu closes it. An
     // entry acts on release, so that no release lands in a submenu its press opened. The right
     // button is the menu's, as the toolkit keeps it; the menu opens on the browser's contextmenu.
-    var rightHeld = false, skipRelease = false;
+    let rightHeld = false, skipRelease = false;
     function onPress(event) {
         if (event.button == 2)
             rightHeld = true;
@@ -220,7 +220,7 @@ var Module = (function() {
             return keep(event);
         }
         if (menuOpen()) {
-            var li = entryAt(event);
+            const li = entryAt(event);
             if (li)
                 activate(li);
             return keep(event);
@@ -230,9 +230,9 @@ var Module = (function() {
     }
 
     // As the mouse moves, not as a menu appears under a pointer at rest.
-    var lastMove = '';
+    let lastMove = '';
     function onHover(event) {
-        var li = entryAt(event), at = event.clientX + ',' + event.clientY;
+        const li = entryAt(event), at = event.clientX + ',' + event.clientY;
         if (!li || event.pointerType != 'mouse' || at == lastMove)
             return;
         lastMove = at;
@@ -259,18 +259,18 @@ var Module = (function() {
     }
 
     function openFromButton() {
-        var box = menuButton.getBoundingClientRect();
+        const box = menuButton.getBoundingClientRect();
         openMenu(box.left, box.bottom, true);
     }
 
     // The usual menu keys: arrows, Home and End move, Enter, Space and Right open or choose, Left
     // and Escape go back. Shift+F10 and the context-menu key open it.
     function onMenuKey(event) {
-        var li = document.activeElement;
+        let li = document.activeElement;
         if (!(li instanceof Element) || !menu.contains(li) || li.getAttribute('role') != 'menuitem')
             li = entries(menu)[0];
-        var list = entries(li.parentElement), at = list.indexOf(li);
-        var inSub = li.parentElement != menu;
+        const list = entries(li.parentElement), at = list.indexOf(li);
+        const inSub = li.parentElement != menu;
         switch (event.key) {
         case 'ArrowDown':
             return list[(at + 1) % list.length].focus();
@@ -289,7 +289,7 @@ var Module = (function() {
         case 'Escape':
             if (!inSub)
                 return event.key == 'Escape' && closeMenu(null);
-            var parent = li.parentElement.parentElement;
+            const parent = li.parentElement.parentElement;
             closeSub(parent);
             return parent.focus();
         }
@@ -298,7 +298,7 @@ var Module = (function() {
     function onKey(event) {
         if (over(event))
             return;
-        var asks = event.key == 'ContextMenu' || (event.key == 'F10' && event.shiftKey);
+        const asks = event.key == 'ContextMenu' || (event.key == 'F10' && event.shiftKey);
         if (!menuOpen() && !(asks && event.type == 'keydown'))
             return;
         keep(event);
@@ -311,7 +311,7 @@ var Module = (function() {
     }
 
     // One finger plays as the mouse's left button; held still, it opens the menu.
-    var touch = null;
+    let touch = null;
 
     function mouse(type, point) {
         canvas.dispatchEvent(new MouseEvent(type, {
@@ -325,7 +325,7 @@ var Module = (function() {
     }
 
     function endTouch() {
-        var held = touch;
+        const held = touch;
         clearTimeout(held.timer);
         touch = null;
         mouse('mouseup', held);
@@ -349,15 +349,15 @@ var Module = (function() {
                 return closeMenu(null);
             if (touch)
                 return;
-            var first = event.changedTouches[0];
+            const first = event.changedTouches[0];
             touch = { id: first.identifier, clientX: first.clientX, clientY: first.clientY };
             touch.timer = setTimeout(function() {
-                var held = endTouch();
+                const held = endTouch();
                 openMenu(held.clientX, held.clientY, false);
             }, longPress);
             return mouse('mousedown', first);
         }
-        var t = ownTouch(event);
+        const t = ownTouch(event);
         if (!t)
             return;
         keep(event);
@@ -371,7 +371,7 @@ var Module = (function() {
         endTouch();
     }
 
-    var capture = { capture: true, passive: false };
+    const capture = { capture: true, passive: false };
     window.addEventListener('mousedown', onPress, capture);
     window.addEventListener('mouseup', onRelease, capture);
     window.addEventListener('keydown', onKey, capture);
@@ -394,7 +394,7 @@ var Module = (function() {
     // Served, the page can go on a home screen and keeps its files for play with no network; from
     // a file it needs neither, and a browser would refuse it the manifest.
     if (location.protocol != 'file:') {
-        var manifest = document.createElement('link');
+        const manifest = document.createElement('link');
         manifest.rel = 'manifest';
         manifest.href = 'manifest.webmanifest';
         document.head.append(manifest);
