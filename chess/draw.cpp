@@ -77,28 +77,21 @@ void silhouette(int type, float* colour)
     case king:
         footAndBody(wideFoot, kingBody);
         polygon(head);
-        polygon(GL_TRIANGLES, crown, 9);
-        break;
+        return polygon(GL_TRIANGLES, crown, 9);
     case queen:
         footAndBody(wideFoot, queenBody);
-        polygon(head);
-        break;
+        return polygon(head);
     case rook:
-        footAndBody(narrowFoot, rookBody);
-        break;
+        return footAndBody(narrowFoot, rookBody);
     case knight:
-        footAndBody(narrowFoot, knightBody);
-        break;
+        return footAndBody(narrowFoot, knightBody);
     case bishop:
-        footAndBody(narrowFoot, bishopBody);
-        break;
+        return footAndBody(narrowFoot, bishopBody);
     case pawn:
         footAndBody(narrowFoot, pawnStem);
-        polygon(pawnHead);
-        break;
+        return polygon(pawnHead);
     default:
-        draw_circle(0.5f, 0.5f, 0.4f, colour);
-        break;
+        return draw_circle(0.5f, 0.5f, 0.4f, colour);
     }
 }
 
