@@ -4,7 +4,7 @@
 // pixels drawn in the current colour (the program sets the text's colour just before its raster
 // position, so the two agree). Every font draws at the size of an 18-pixel one, scaled for the
 // screen's pixel density.
-#include "platform/web/gl.h"
+#include "platform/web/clip.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,12 +81,8 @@ void glRasterPos2f(GLfloat x, GLfloat y)
     glGetFloatv(GL_MODELVIEW_MATRIX, model);
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
-    float eye[4], clip[4];
-    for (int i = 0; i < 4; ++i)
-        eye[i] = model[i] * x + model[4 + i] * y + model[12 + i];
-    for (int i = 0; i < 4; ++i)
-        clip[i] = projection[i] * eye[0] + projection[4 + i] * eye[1] + projection[8 + i] * eye[2]
-            + projection[12 + i] * eye[3];
+    GLfloat clip[4];
+    toClip(model, projection, x, y, clip);
     rasterX = viewport[0] + (clip[0] / clip[3] + 1) * viewport[2] / 2;
     rasterY = viewport[1] + (clip[1] / clip[3] + 1) * viewport[3] / 2;
 }

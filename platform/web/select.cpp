@@ -5,6 +5,7 @@
 // pick region as desktop GL's clipping tests it, so a press costs no read back and no drawing. A
 // name-stack change after a primitive that reached the region writes the record of its names.
 #include "platform/interpose.h"
+#include "platform/web/clip.h"
 
 #include <algorithm>
 #include <vector>
@@ -79,11 +80,8 @@ void test(GLenum mode, const std::vector<GLfloat>& xy)
     glGetFloatv(GL_PROJECTION_MATRIX, p);
     select_.vertices.clear();
     for (size_t v = 0; v + 1 < xy.size(); v += 2) {
-        GLfloat eye[4], clip[4];
-        for (int i = 0; i < 4; ++i)
-            eye[i] = m[i] * xy[v] + m[4 + i] * xy[v + 1] + m[12 + i];
-        for (int i = 0; i < 4; ++i)
-            clip[i] = p[i] * eye[0] + p[4 + i] * eye[1] + p[8 + i] * eye[2] + p[12 + i] * eye[3];
+        GLfloat clip[4];
+        toClip(m, p, xy[v], xy[v + 1], clip);
         // The program draws in the plane z = 0, inside the view volume's depth.
         select_.vertices.push_back(
             { clip[0] / clip[3], clip[1] / clip[3], (clip[2] / clip[3] + 1) / 2 });
