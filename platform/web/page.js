@@ -161,13 +161,17 @@ var Module = (function() {
 
     function entryAt(event) { return inMenu(event) && event.target.closest('[role="menuitem"]'); }
 
+    // From an entry of a submenu back to the entry that opened it.
+    function leaveSub(li) {
+        const parent = li.parentElement.parentElement;
+        closeSub(parent);
+        parent.focus();
+    }
+
     // An entry: a submenu opens, Back leaves one, any other chooses.
     function activate(li, byKeyboard) {
-        if (li.classList.contains('back')) {
-            const parent = li.parentElement.parentElement;
-            closeSub(parent);
-            return parent.focus();
-        }
+        if (li.classList.contains('back'))
+            return leaveSub(li);
         if (!subOf(li))
             return closeMenu(li);
         openSub(li);
@@ -270,7 +274,6 @@ var Module = (function() {
         if (!(li instanceof Element) || !menu.contains(li) || li.getAttribute('role') != 'menuitem')
             li = entries(menu)[0];
         const list = entries(li.parentElement), at = list.indexOf(li);
-        const inSub = li.parentElement != menu;
         switch (event.key) {
         case 'ArrowDown':
             return list[(at + 1) % list.length].focus();
@@ -287,11 +290,9 @@ var Module = (function() {
             return subOf(li) && activate(li, true);
         case 'ArrowLeft':
         case 'Escape':
-            if (!inSub)
+            if (li.parentElement == menu)
                 return event.key == 'Escape' && closeMenu(null);
-            const parent = li.parentElement.parentElement;
-            closeSub(parent);
-            return parent.focus();
+            return leaveSub(li);
         }
     }
 
