@@ -55,6 +55,10 @@ var LibraryWebGlut = {
             WebGlut.pointer = WebGlut.point(event);
             WebGlut.call(held ? 'motion' : 'passiveMotion', WebGlut.pointer);
         },
+        setMotion: function(kind, func) {
+            WebGlut.funcs[kind] = func;
+            WebGlut.listen(window, 'mousemove', WebGlut.onMousemove);
+        },
         // The keys a terminal gives: Ctrl and Meta keys are the browser's, Alt keys reach both.
         onKeydown: function(event) {
             const named = { Escape: 27, Enter: 13, Tab: 9, Backspace: 8, Delete: 127 };
@@ -67,14 +71,8 @@ var LibraryWebGlut = {
             WebGlut.call('keyboard', [key].concat(WebGlut.pointer));
         },
     },
-    glutMotionFunc: function(func) {
-        WebGlut.funcs.motion = func;
-        WebGlut.listen(window, 'mousemove', WebGlut.onMousemove);
-    },
-    glutPassiveMotionFunc: function(func) {
-        WebGlut.funcs.passiveMotion = func;
-        WebGlut.listen(window, 'mousemove', WebGlut.onMousemove);
-    },
+    glutMotionFunc: function(func) { WebGlut.setMotion('motion', func); },
+    glutPassiveMotionFunc: function(func) { WebGlut.setMotion('passiveMotion', func); },
     glutKeyboardFunc: function(func) {
         WebGlut.funcs.keyboard = func;
         WebGlut.listen(window, 'keydown', WebGlut.onKeydown);

@@ -403,12 +403,10 @@ var Module = (function() {
             navigator.serviceWorker.register('sw.js');
     }
 
+    const noWebGL = 'This browser cannot draw the board: WebGL is turned off or missing. Turn on ' +
+        'hardware acceleration in its settings, or open the game in another browser.';
     if (!gl)
-        setTimeout(showNotice, 0,
-            'This browser cannot draw the board: WebGL is turned off or missing. Turn on hardware '
-                +
-                'acceleration in its settings, or open the game in another browser.',
-            'Try again');
+        setTimeout(showNotice, 0, noWebGL, 'Try again');
 
     return {
         canvas: canvas,
