@@ -13,9 +13,10 @@
 // written into the X protocol stream; output to a reader that has gone away fails quietly.
 // False, said on standard error, where one cannot be: the program should then end with status 1.
 bool settleStandardStreams();
-// Answers --help and --version on standard output; true when one was asked for, and the program
-// should then end with status 0 without opening a display.
-bool answerInfoOption(int argc, char** argv);
+// Answers --help and --version on standard output. When one was asked for, the status the program
+// should then end with, without opening a display: 0, or 1 where the answer could not be written
+// (said on standard error); otherwise -1.
+int answerInfoOption(int argc, char** argv);
 // The GLUT options that act on this system alone, as --help lists them after the common ones.
 extern const char systemOptions[];
 // Whether the display GLUT will use (its -display argument, else DISPLAY) can be opened; if not,
@@ -32,7 +33,8 @@ geometry_request geometryRequest(int argc, char** argv);
 void anchorWindow(bool fromRight, bool fromBottom);
 // Gives the main window what docks and task switchers look for: its class (matched by the
 // desktop entry's StartupWMClass), the owning process and the game's icon. They are set as the
-// toolkit maps the window; this call only covers a toolkit that mapped it some other way.
+// toolkit maps the window; this call only covers a toolkit that mapped it some other way. On the
+// web, fits the canvas to the page and follows its resizes instead.
 void announceWindow();
 // Whether the main window is gone, destroyed by another client: the toolkit reports that only as
 // the window hidden. If so, errors from the toolkit's own teardown are ignored from then on.

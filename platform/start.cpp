@@ -17,13 +17,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #if defined(__unix__)
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -76,6 +76,15 @@ bool readNumber(const char*& text, int& value)
     return true;
 }
 
+// The status once an answer is out: a reader that has gone away is no failure of the program's.
+int answered()
+{
+    if ((std::fflush(stdout) == 0 && !std::ferror(stdout)) || errno == EPIPE)
+        return 0;
+    std::perror("chess-checkers: cannot write to standard output");
+    return 1;
+}
+
 } // namespace
 
 bool settleStandardStreams()
@@ -94,7 +103,7 @@ bool settleStandardStreams()
     return true;
 }
 
-bool answerInfoOption(int argc, char** argv)
+int answerInfoOption(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
@@ -102,14 +111,14 @@ bool answerInfoOption(int argc, char** argv)
             std::fputs(glutOptions, stdout);
             std::fputs(systemOptions, stdout);
             std::fputs(infoOptions, stdout);
-            return true;
+            return answered();
         }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::puts("chess-checkers " CHESS_CHECKERS_VERSION);
-            return true;
+            return answered();
         }
     }
-    return false;
+    return -1;
 }
 
 const char* optionValue(int argc, char** argv, const char* option)

@@ -37,8 +37,8 @@ int main(int argc, char** argv)
 {
     if (!settleStandardStreams())
         return 1;
-    if (answerInfoOption(argc, argv))
-        return 0;
+    if (const int status = answerInfoOption(argc, argv); status >= 0)
+        return status;
     display_layout layout;
     if (!displayUsable(argc, argv, layout))
         return 1;

@@ -209,6 +209,7 @@ void expectAnswersWithoutAWindow(const std::string& program)
         "chess-checkers " CHESS_CHECKERS_VERSION "\nstatus 0\n");
     EXPECT_EQ(
         commandOutput(bare + " --help | head -n 1"), "Usage: chess-checkers [GLUT OPTION]...\n");
+    EXPECT_EQ(commandOutput(bare + " --help >/dev/full 2>/dev/null; echo status $?"), "status 1\n");
     EXPECT_EQ(commandOutput(bare + " 2>&1; echo status $?"),
         "chess-checkers: cannot open display: DISPLAY is not set\nstatus 1\n");
 }
