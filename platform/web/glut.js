@@ -65,7 +65,9 @@ var LibraryWebGlut = {
             const key = event.key.length == 1 ? event.key.charCodeAt(0) : named[event.key];
             if (key === undefined || key > 127 || event.ctrlKey || event.metaKey)
                 return;
-            if (!event.altKey)
+            // Tab moves the focus, and a focused button takes Enter and Space, as on any page.
+            const pageKey = key == 9 || event.target instanceof HTMLButtonElement;
+            if (!event.altKey && !pageKey)
                 event.preventDefault();
             WebGlut.saveModifiers(event);
             WebGlut.call('keyboard', [key].concat(WebGlut.pointer));
@@ -78,6 +80,9 @@ var LibraryWebGlut = {
         WebGlut.listen(window, 'keydown', WebGlut.onKeydown);
     },
     glutGetModifiers: function() { return WebGlut.modifiers; },
+    // The program has no special keys; the toolkit's own handling would keep F5 and the arrows,
+    // among others, from the browser.
+    glutSpecialFunc: function(func) {},
 
     // A tab put in the background is a window hidden: a drag under way there is cut short.
     glutWindowStatusFunc: function(func) {
@@ -93,11 +98,6 @@ var LibraryWebGlut = {
         WebGlut.menus.push({ callback: callback, entries: [] });
         return WebGlut.current = WebGlut.menus.length - 1;
     },
-    glutSetMenu: function(menu) {
-        if (WebGlut.menus[menu])
-            WebGlut.current = menu;
-    },
-    glutGetMenu: function() { return WebGlut.current; },
     glutAddMenuEntry: function(label, value) {
         WebGlut.menus[WebGlut.current].entries.push({ label: UTF8ToString(label), value: value });
     },

@@ -206,7 +206,9 @@ var Module = (function() {
         if (over(event))
             return;
         if (menuOpen()) {
-            if (!entryAt(event))
+            // The menu button's own click closes the menu, which this press would only reopen.
+            if (!entryAt(event)
+                && !(event.target instanceof Node && menuButton.contains(event.target)))
                 closeMenu(null);
             return keep(event);
         }
@@ -254,7 +256,7 @@ var Module = (function() {
         if (over(event) || menuOpen())
             return;
         if (touch)
-            endTouch(); // a long press the browser recognised
+            endTouch(true); // a long press the browser recognised
         skipRelease = rightHeld;
         if (event.clientX || event.clientY)
             openMenu(event.clientX, event.clientY, false);
@@ -271,8 +273,17 @@ var Module = (function() {
     // and Escape go back. Shift+F10 and the context-menu key open it.
     function onMenuKey(event) {
         let li = document.activeElement;
-        if (!(li instanceof Element) || !menu.contains(li) || li.getAttribute('role') != 'menuitem')
-            li = entries(menu)[0];
+        if (!(li instanceof Element) || !menu.contains(li)
+            || li.getAttribute('role') != 'menuitem') {
+            // None has the focus yet, as after the pointer opened the menu: Down and Home reach
+            // the first entry, Up and End the last.
+            const top = entries(menu);
+            li = top[0];
+            if (event.key == 'ArrowDown' || event.key == 'Home')
+                return li.focus();
+            if (event.key == 'ArrowUp' || event.key == 'End')
+                return top[top.length - 1].focus();
+        }
         const list = entries(li.parentElement), at = list.indexOf(li);
         switch (event.key) {
         case 'ArrowDown':
@@ -325,11 +336,13 @@ var Module = (function() {
         }));
     }
 
-    function endTouch() {
+    // The finger lifted where it is, or where it came down, which puts a lifted piece back: a long
+    // press, or a touch the system takes away, plays no move.
+    function endTouch(putBack) {
         const held = touch;
         clearTimeout(held.timer);
         touch = null;
-        mouse('mouseup', held);
+        mouse('mouseup', putBack ? held.start : held);
         return held;
     }
 
@@ -340,20 +353,19 @@ var Module = (function() {
     }
 
     function onTouch(event) {
-        if (over(event))
-            return;
+        if (over(event) || event.target != canvas)
+            return; // on the menu, a tap is a click
+        keep(event); // another finger's touch goes nowhere, not even to the toolkit
         if (event.type == 'touchstart') {
-            if (event.target != canvas)
-                return; // on the menu, a tap is a click
-            keep(event);
             if (menuOpen())
                 return closeMenu(null);
             if (touch)
                 return;
             const first = event.changedTouches[0];
-            touch = { id: first.identifier, clientX: first.clientX, clientY: first.clientY };
-            touch.timer = setTimeout(function() {
-                const held = endTouch();
+            const start = { clientX: first.clientX, clientY: first.clientY };
+            touch = { id: first.identifier, start: start, ...start };
+            touch.timer = setTimeout(() => {
+                const held = endTouch(true);
                 openMenu(held.clientX, held.clientY, false);
             }, longPress);
             return mouse('mousedown', first);
@@ -361,15 +373,14 @@ var Module = (function() {
         const t = ownTouch(event);
         if (!t)
             return;
-        keep(event);
         if (event.type == 'touchmove') {
-            if (Math.hypot(t.clientX - touch.clientX, t.clientY - touch.clientY) > 8)
+            if (Math.hypot(t.clientX - touch.start.clientX, t.clientY - touch.start.clientY) > 8)
                 clearTimeout(touch.timer);
             touch.clientX = t.clientX;
             touch.clientY = t.clientY;
             return mouse('mousemove', t);
         }
-        endTouch();
+        endTouch(event.type == 'touchcancel');
     }
 
     const capture = { capture: true, passive: false };
@@ -400,7 +411,8 @@ var Module = (function() {
         manifest.href = 'manifest.webmanifest';
         document.head.append(manifest);
         if ('serviceWorker' in navigator)
-            navigator.serviceWorker.register('sw.js');
+            navigator.serviceWorker.register('sw.js').catch(
+                error => console.warn('No play offline: ' + error.message));
     }
 
     const noWebGL = 'This browser cannot draw the board: WebGL is turned off or missing. Turn on ' +

@@ -166,15 +166,15 @@ void page::keys(const std::vector<std::string>& values)
         json::array({ { { "type", "key" }, { "id", "keys" }, { "actions", actions } } }));
 }
 
-void page::play(const int (&move)[4], float height, bool byTouch)
+void page::play(const int (&move)[4], float height, bool byTouch, int steps, int stepMs)
 {
     const int x0 = x(move[0] + 0.5f), y0 = y(move[1] + height);
     const int x1 = x(move[2] + 0.5f), y1 = y(move[3] + height);
     json actions = json::array({ { { "type", "pointerMove" }, { "x", x0 }, { "y", y0 } },
         { { "type", "pointerDown" }, { "button", 0 } } });
-    for (int i = 1; i <= 4; ++i)
-        actions.push_back({ { "type", "pointerMove" }, { "x", x0 + (x1 - x0) * i / 4 },
-            { "y", y0 + (y1 - y0) * i / 4 } });
+    for (int i = 1; i <= steps; ++i)
+        actions.push_back({ { "type", "pointerMove" }, { "duration", stepMs },
+            { "x", x0 + (x1 - x0) * i / steps }, { "y", y0 + (y1 - y0) * i / steps } });
     actions.push_back({ { "type", "pointerUp" }, { "button", 0 } });
     pointer(byTouch ? "touch" : "mouse", actions);
 }

@@ -67,8 +67,9 @@ public:
     void keys(const std::vector<std::string>& values);
     void key(const std::string& value) { keys({ value }); }
     // A move of a line, from and to each a column and row, grabbed `height` up its square; by a
-    // finger if asked.
-    void play(const int (&move)[4], float height, bool byTouch = false);
+    // finger if asked, in `steps` moves of `stepMs` each.
+    void play(
+        const int (&move)[4], float height, bool byTouch = false, int steps = 4, int stepMs = 0);
     // Chooses the entry at the end of a path of labels, in the menu opened by a click of `button`
     // at a point (by default the right button at (100, 100)).
     void chooseMenu(
