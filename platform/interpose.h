@@ -2,7 +2,8 @@
 #pragma once
 
 // Functions of the system's libraries that the program defines too, its own coming first in
-// symbol lookup: the immediate mode (immediate.cpp) and, on X, two calls of Xlib (x11.cpp).
+// symbol lookup: the immediate mode (immediate.cpp), glRenderMode on the system's libGL
+// (mesa_select.cpp) and, on X, two calls of Xlib (x11.cpp).
 #include "platform/gl.h"
 
 #include <vector>

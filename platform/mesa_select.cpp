@@ -14,7 +14,9 @@
 // glDrawArrays; the hits and their depths are those of the same vertices.
 #include "platform/interpose.h"
 
+#if defined(__GLIBC__)
 #include <malloc.h>
+#endif
 
 namespace {
 
@@ -22,7 +24,9 @@ namespace {
 // that threshold (__libc_free) to each mapped block it frees, so once the first buffer goes, the
 // next come from the heap, which then keeps about 2 MB more than it uses. A fixed threshold
 // keeps them mapped and returned whole.
+#if defined(__GLIBC__)
 [[maybe_unused]] const int mappedBuffers = mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
 
 void drawGathered(GLenum mode, const std::vector<GLfloat>& xy)
 {

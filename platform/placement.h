@@ -30,10 +30,10 @@ struct window_place {
     int x, y, width, height;
 };
 
-// Where the window opens. Without a position asked for: 550 by 550 (or the size asked for) at
-// (680, 100), both scaled by the layout's scale, where the whole window, a window manager's frame
-// included, lies on one monitor; otherwise on the first monitor, at the same place from its
-// corner, moved and shrunk only if need be to fit on it. A position asked for is kept, counted
-// from the corner it names. Any size stays between a small playable board and what fits on the
-// first monitor. With no monitor known, the preferred place.
+// Where the window opens. Without a position asked for: 550 by 550 at (680, 100), both scaled by
+// the layout's scale (a size asked for is kept as it is), where the whole window, a window
+// manager's frame included, lies on one monitor; otherwise on the first monitor, at the same place
+// from its corner, moved and shrunk only if need be to fit on it. A position asked for is kept,
+// counted from the corner it names. Any size stays between a small playable board and what fits on
+// the first monitor. With no monitor known, the preferred place.
 window_place placeWindow(const display_layout& layout, const geometry_request& request = {});

@@ -41,8 +41,8 @@ void announceWindow()
 }
 
 // std::exit would leave the runtime running, the page none the wiser: a forced exit ends it and
-// calls Module.onExit. Every call into the program comes through callUserCallback (glut.js), which
-// takes the exit's unwinding as the end it is.
+// calls Module.onExit. The program ends only from a key or a menu entry, whose callbacks glut.js
+// calls through callUserCallback, which takes the exit's unwinding as the end it is.
 void endProgram() { emscripten_force_exit(0); }
 
 extern "C" {
